@@ -1,0 +1,27 @@
+// The platform clock behind QueryPerformanceCounter and timeGetTime.
+// By default it is the system's monotonic clock. Switched to virtual, it stands still and moves only
+// when told: by a fixed step at every presented frame (deterministic captures) or by hand (tests).
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// Ticks per second of the performance counter.
+constexpr int64_t kClockFrequency = 1000000000;
+
+// Switches to the virtual clock. frameStepSeconds is added at every OnFramePresented; 0 means the
+// clock only moves through AdvanceVirtualClock.
+void UseVirtualClock(double frameStepSeconds);
+// Back to the system clock.
+void UseSystemClock();
+bool IsVirtualClock();
+double VirtualFrameStep();
+// Moves the virtual clock forward; ignored on the system clock.
+void AdvanceVirtualClock(double seconds);
+// Called by the device at every present; steps the virtual clock by its frame step.
+void OnFramePresented();
+// Current reading in ticks of kClockFrequency.
+int64_t ClockTicks();
+
+}  // namespace platform

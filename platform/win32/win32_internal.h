@@ -1,0 +1,45 @@
+// What the other platform interfaces (the device, the dialogs, the input devices) need to know of a
+// window. Not for the engine.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "windows.h"
+
+struct SDL_Window;
+union SDL_Event;
+
+namespace platform {
+
+// The SDL window behind a window handle, or null.
+SDL_Window* SdlWindowOf(HWND hwnd);
+// The window handle of an SDL window id, or null.
+HWND WindowFromSdlId(uint32_t windowId);
+// The window's style bits as created (WS_POPUP, WS_OVERLAPPEDWINDOW, ...).
+DWORD WindowStyleOf(HWND hwnd);
+// Makes the window a desktop full-screen window (or a normal one again).
+void SetWindowFullscreen(HWND hwnd, bool fullscreen);
+// Whether the window holds the foreground (the application is active and this is its window).
+bool IsForeground(HWND hwnd);
+
+// Raw SDL events of one window, seen by the pump before they become messages (dialogs drawn with
+// Dear ImGui need them). The handler runs on the pump thread.
+using RawEventHandler = std::function<void(const SDL_Event&)>;
+void SetRawEventHandler(HWND hwnd, RawEventHandler handler);
+
+// Keyboard and mouse state gathered on the pump thread, read as one snapshot by any thread.
+struct InputSnapshot {
+    std::array<uint8_t, 256> keys{};  // DirectInput scan codes, 0x80 while held
+    int32_t mouseDx = 0, mouseDy = 0, mouseDz = 0;  // movement since the last TakeMouseMotion
+    std::array<uint8_t, 4> buttons{};  // 0x80 while held
+};
+// The current keys and buttons; the mouse movement is not consumed.
+InputSnapshot ReadInput();
+// Returns and clears the mouse movement gathered since the last call.
+void TakeMouseMotion(int32_t& dx, int32_t& dy, int32_t& dz);
+// Makes sure SDL's video subsystem is up (any thread may ask; it is started once).
+bool EnsureVideo();
+
+}  // namespace platform
