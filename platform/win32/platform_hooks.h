@@ -14,10 +14,15 @@ using MessageBoxHandler = std::function<int(HWND owner, const std::string& text,
                                             const std::string& caption, UINT type)>;
 void SetMessageBoxHandler(MessageBoxHandler handler);
 
+// Gives the foreground to a window of this program, or takes it away from the program (null), as the
+// user switching windows would: the message pump then sends WM_ACTIVATEAPP where the activation changes.
+void SimulateAppFocus(HWND windowOrNull);
+
 // True when windows can really be shown (a display is there; not the offscreen driver).
 bool HasDisplay();
 
-// Client size of a window as the system made it (the engine's notional frame taken off).
+// A window with a caption (WS_CAPTION) is given as its outer size and gets a client area of
+// width - kFrameWidth by height - kFrameHeight; a window without one takes the size as its client size.
 constexpr int kFrameWidth = 8;
 constexpr int kFrameHeight = 35;
 

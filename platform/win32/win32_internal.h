@@ -17,6 +17,10 @@ namespace platform {
 SDL_Window* SdlWindowOf(HWND hwnd);
 // The window handle of an SDL window id, or null.
 HWND WindowFromSdlId(uint32_t windowId);
+// The device keeps the SDL window of its focus window alive while it draws into it: a window destroyed
+// by its owner is hidden at once and its SDL window freed when the last holder lets go.
+void RetainSdlWindow(HWND hwnd);
+void ReleaseSdlWindow(HWND hwnd);
 // The window's style bits as created (WS_POPUP, WS_OVERLAPPEDWINDOW, ...).
 DWORD WindowStyleOf(HWND hwnd);
 // Makes the window a desktop full-screen window (or a normal one again).

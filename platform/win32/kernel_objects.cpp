@@ -1,0 +1,190 @@
+// Events, mutexes, threads and waits over the C++ thread library.
+#include "kernel_objects.h"
+
+#include <atomic>
+#include <functional>
+
+namespace platform {
+
+namespace {
+thread_local DWORD t_lastError = 0;
+std::atomic<DWORD> g_nextThreadId{1};
+thread_local DWORD t_threadId = 0;
+}  // namespace
+
+DWORD EventObject::Wait(DWORD milliseconds)
+{
+    std::unique_lock<std::mutex> lock(mutex);
+    if (!WaitFor(changed, lock, milliseconds, [this] { return signalled; }))
+        return WAIT_TIMEOUT;
+    if (!manualReset)
+        signalled = false;
+    return WAIT_OBJECT_0;
+}
+
+void EventObject::Set()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    signalled = true;
+    changed.notify_all();
+}
+
+void EventObject::Reset()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    signalled = false;
+}
+
+DWORD MutexObject::Wait(DWORD milliseconds)
+{
+    std::unique_lock<std::mutex> lock(mutex);
+    const auto self = std::this_thread::get_id();
+    if (depth > 0 && owner == self) {
+        ++depth;
+        return WAIT_OBJECT_0;
+    }
+    if (!WaitFor(released, lock, milliseconds, [this] { return depth == 0; }))
+        return WAIT_TIMEOUT;
+    owner = self;
+    depth = 1;
+    return WAIT_OBJECT_0;
+}
+
+bool MutexObject::Release()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    if (depth == 0 || owner != std::this_thread::get_id())
+        return false;
+    if (--depth == 0) {
+        owner = std::thread::id();
+        released.notify_one();
+    }
+    return true;
+}
+
+DWORD ThreadObject::Wait(DWORD milliseconds)
+{
+    std::unique_lock<std::mutex> lock(mutex);
+    return WaitFor(finished, lock, milliseconds, [this] { return done; }) ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
+}
+
+}  // namespace platform
+
+using namespace platform;
+
+HANDLE CreateEventA(LPSECURITY_ATTRIBUTES, BOOL manualReset, BOOL initialState, LPCSTR)
+{
+    return new EventObject(manualReset != FALSE, initialState != FALSE);
+}
+
+BOOL SetEvent(HANDLE event)
+{
+    auto* object = dynamic_cast<EventObject*>(event);
+    if (!object) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    object->Set();
+    return TRUE;
+}
+
+BOOL ResetEvent(HANDLE event)
+{
+    auto* object = dynamic_cast<EventObject*>(event);
+    if (!object) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    object->Reset();
+    return TRUE;
+}
+
+HANDLE CreateMutexA(LPSECURITY_ATTRIBUTES, BOOL initialOwner, LPCSTR)
+{
+    auto* object = new MutexObject();
+    if (initialOwner)
+        object->Wait(INFINITE);
+    return object;
+}
+
+BOOL ReleaseMutex(HANDLE mutex)
+{
+    auto* object = dynamic_cast<MutexObject*>(mutex);
+    return object && object->Release() ? TRUE : FALSE;
+}
+
+DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds)
+{
+    if (!handle || handle == INVALID_HANDLE_VALUE) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return WAIT_FAILED;
+    }
+    return handle->Wait(milliseconds);
+}
+
+BOOL CloseHandle(HANDLE handle)
+{
+    if (!handle || handle == INVALID_HANDLE_VALUE) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    // A running thread keeps the object until it ends; CreateThread's routine deletes it then.
+    if (auto* thread = dynamic_cast<ThreadObject*>(handle)) {
+        std::unique_lock<std::mutex> lock(thread->mutex);
+        if (!thread->done) {
+            thread->handleClosed = true;
+            return TRUE;
+        }
+    }
+    delete handle;
+    return TRUE;
+}
+
+HANDLE CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE start, LPVOID parameter, DWORD,
+                    LPDWORD threadId)
+{
+    auto* object = new ThreadObject();
+    const DWORD id = g_nextThreadId++;
+    if (threadId)
+        *threadId = id;
+    std::thread([object, start, parameter, id] {
+        t_threadId = id;
+        const DWORD code = start(parameter);
+        bool closed;
+        {
+            std::lock_guard<std::mutex> lock(object->mutex);
+            closed = object->handleClosed;
+            object->exitCode = code;
+            object->done = true;
+            object->finished.notify_all();
+        }
+        if (closed)
+            delete object;
+    }).detach();
+    return object;
+}
+
+BOOL GetExitCodeThread(HANDLE thread, LPDWORD exitCode)
+{
+    auto* object = dynamic_cast<ThreadObject*>(thread);
+    if (!object || !exitCode)
+        return FALSE;
+    std::lock_guard<std::mutex> lock(object->mutex);
+    *exitCode = object->done ? object->exitCode : STILL_ACTIVE;
+    return TRUE;
+}
+
+DWORD GetCurrentThreadId()
+{
+    if (t_threadId == 0)
+        t_threadId = g_nextThreadId++;
+    return t_threadId;
+}
+
+void Sleep(DWORD milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+DWORD GetLastError() { return t_lastError; }
+void SetLastError(DWORD error) { t_lastError = error; }
