@@ -1,6 +1,8 @@
 // Events, mutexes, threads and waits over the C++ thread library.
 #include "kernel_objects.h"
 
+#include <SDL.h>
+
 #include <atomic>
 #include <functional>
 
@@ -150,6 +152,9 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE start,
     std::thread([object, start, parameter, id] {
         t_threadId = id;
         const DWORD code = start(parameter);
+        // A GL context the thread drew with is let go, so that another thread may take it over.
+        if (SDL_WasInit(SDL_INIT_VIDEO))
+            SDL_GL_MakeCurrent(nullptr, nullptr);
         bool closed;
         {
             std::lock_guard<std::mutex> lock(object->mutex);
