@@ -2,6 +2,8 @@
 #include <atomic>
 #include <chrono>
 #include <mutex>
+#include <utility>
+#include <vector>
 
 #include "platform_clock.h"
 #include "windows.h"
@@ -14,6 +16,8 @@ struct ClockState {
     bool isVirtual = false;
     double frameStep = 0.0;
     int64_t virtualTicks = 0;
+    std::vector<std::pair<int, std::function<void()>>> listeners;
+    int nextListener = 1;
 };
 
 ClockState& State()
@@ -30,6 +34,19 @@ int64_t SystemTicks()
 }
 
 int64_t SecondsToTicks(double seconds) { return static_cast<int64_t>(seconds * kClockFrequency + 0.5); }
+
+// Calls the listeners without the lock, so that they may read the clock.
+void NotifyListeners()
+{
+    std::vector<std::pair<int, std::function<void()>>> listeners;
+    {
+        auto& state = State();
+        std::lock_guard<std::mutex> lock(state.mutex);
+        listeners = state.listeners;
+    }
+    for (auto& listener : listeners)
+        listener.second();
+}
 }  // namespace
 
 void UseVirtualClock(double frameStepSeconds)
@@ -66,17 +83,25 @@ double VirtualFrameStep()
 void AdvanceVirtualClock(double seconds)
 {
     auto& state = State();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    if (state.isVirtual && seconds > 0)
+    {
+        std::lock_guard<std::mutex> lock(state.mutex);
+        if (!state.isVirtual || seconds <= 0)
+            return;
         state.virtualTicks += SecondsToTicks(seconds);
+    }
+    NotifyListeners();
 }
 
 void OnFramePresented()
 {
     auto& state = State();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    if (state.isVirtual)
+    {
+        std::lock_guard<std::mutex> lock(state.mutex);
+        if (!state.isVirtual)
+            return;
         state.virtualTicks += SecondsToTicks(state.frameStep);
+    }
+    NotifyListeners();
 }
 
 int64_t ClockTicks()
@@ -84,6 +109,27 @@ int64_t ClockTicks()
     auto& state = State();
     std::lock_guard<std::mutex> lock(state.mutex);
     return state.isVirtual ? state.virtualTicks : SystemTicks();
+}
+
+int AddClockListener(std::function<void()> listener)
+{
+    auto& state = State();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    const int id = state.nextListener++;
+    state.listeners.emplace_back(id, std::move(listener));
+    return id;
+}
+
+void RemoveClockListener(int id)
+{
+    auto& state = State();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    for (auto it = state.listeners.begin(); it != state.listeners.end(); ++it) {
+        if (it->first == id) {
+            state.listeners.erase(it);
+            return;
+        }
+    }
 }
 
 }  // namespace platform

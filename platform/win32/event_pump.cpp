@@ -88,8 +88,8 @@ void OnMouseMotion(const SDL_MouseMotionEvent& motion)
     {
         auto& input = Input();
         std::lock_guard<std::mutex> lock(input.mutex);
-        input.snapshot.mouseDx += motion.xrel;
-        input.snapshot.mouseDy += motion.yrel;
+        input.snapshot.mouseX += motion.xrel;
+        input.snapshot.mouseY += motion.yrel;
     }
     if (HWND target = TargetWindow(motion.windowID))
         EnqueueMessage(target, WM_MOUSEMOVE, 0, MAKELPARAM(motion.x, motion.y));
@@ -101,7 +101,7 @@ void OnMouseWheel(const SDL_MouseWheelEvent& wheel)
     {
         auto& input = Input();
         std::lock_guard<std::mutex> lock(input.mutex);
-        input.snapshot.mouseDz += wheel.y * kWheelDelta;
+        input.snapshot.mouseZ += wheel.y * kWheelDelta;
     }
     if (HWND target = TargetWindow(wheel.windowID))
         EnqueueMessage(target, WM_MOUSEWHEEL, MAKEWPARAM(0, wheel.y * kWheelDelta), 0);
@@ -226,16 +226,6 @@ InputSnapshot ReadInput()
     auto& input = Input();
     std::lock_guard<std::mutex> lock(input.mutex);
     return input.snapshot;
-}
-
-void TakeMouseMotion(int32_t& dx, int32_t& dy, int32_t& dz)
-{
-    auto& input = Input();
-    std::lock_guard<std::mutex> lock(input.mutex);
-    dx = input.snapshot.mouseDx;
-    dy = input.snapshot.mouseDy;
-    dz = input.snapshot.mouseDz;
-    input.snapshot.mouseDx = input.snapshot.mouseDy = input.snapshot.mouseDz = 0;
 }
 
 }  // namespace platform

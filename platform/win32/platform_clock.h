@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 namespace platform {
 
@@ -23,5 +24,11 @@ void AdvanceVirtualClock(double seconds);
 void OnFramePresented();
 // Current reading in ticks of kClockFrequency.
 int64_t ClockTicks();
+
+// Listeners of the virtual clock, called after each move (a frame step or AdvanceVirtualClock) on
+// the thread that moved it, outside the clock's lock: the music is decoded in step this way.
+// Returns an id for RemoveClockListener.
+int AddClockListener(std::function<void()> listener);
+void RemoveClockListener(int id);
 
 }  // namespace platform

@@ -36,13 +36,11 @@ void SetRawEventHandler(HWND hwnd, RawEventHandler handler);
 // Keyboard and mouse state gathered on the pump thread, read as one snapshot by any thread.
 struct InputSnapshot {
     std::array<uint8_t, 256> keys{};  // DirectInput scan codes, 0x80 while held
-    int32_t mouseDx = 0, mouseDy = 0, mouseDz = 0;  // movement since the last TakeMouseMotion
+    int64_t mouseX = 0, mouseY = 0, mouseZ = 0;  // movement summed since the start; readers keep their
+                                                  // own last sums, so each sees every movement once
     std::array<uint8_t, 4> buttons{};  // 0x80 while held
 };
-// The current keys and buttons; the mouse movement is not consumed.
 InputSnapshot ReadInput();
-// Returns and clears the mouse movement gathered since the last call.
-void TakeMouseMotion(int32_t& dx, int32_t& dy, int32_t& dz);
 // Makes sure SDL's video subsystem is up (any thread may ask; it is started once).
 bool EnsureVideo();
 

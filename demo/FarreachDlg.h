@@ -1,0 +1,34 @@
+// The launcher dialog: the settings of a run, then the whole demo as the screen's listener.
+#pragma once
+
+#include <afxwin.h>
+
+#include "FarreachResources.h"
+#include "screen/Keyboard.h"
+#include "screen/Mouse.h"
+#include "screen/Screen.h"
+
+class CFarreachDlg : public CDialog, public CScreenListener {
+public:
+    explicit CFarreachDlg(CWnd* parent = nullptr);
+
+    // The demo, on the engine's render thread.
+    void Run() override;
+    // Hands the settings to the screen and plays the demo until its window is gone.
+    void StartDemo();
+
+    CKeyboard m_Keyboard;
+    CMouse m_Mouse;
+    int m_nResolution;
+    BOOL m_bFullscreen;
+    BOOL m_bInfos;
+
+protected:
+    HICON m_hIcon;
+
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    void OnPaint() override;
+    HCURSOR OnQueryDragIcon() override;
+    void OnStartDemo();
+};

@@ -1,0 +1,26 @@
+// Farreach: the demo program.
+#include <cstdio>
+
+#include "FarreachApp.h"
+
+CFarreachApp theApp;
+
+int main(int argc, char** argv)
+{
+    const LaunchOptions options = ParseLaunchOptions(argc, argv);
+    if (options.help) {
+        fputs(LaunchUsage(argv[0]).c_str(), stdout);
+        return 0;
+    }
+    if (!options.error.empty()) {
+        fprintf(stderr, "farreach: %s\n%s", options.error.c_str(), LaunchUsage(argv[0]).c_str());
+        return 2;
+    }
+    std::string error;
+    if (!EnterDataDirectory(options, argv[0], error)) {
+        fprintf(stderr, "farreach: %s\n", error.c_str());
+        return 1;
+    }
+    theApp.SetOptions(options);
+    return AfxWinMain(argc, argv);
+}

@@ -1,0 +1,22 @@
+// Music hooks for programs and tests that run the BASS stand-in without a person: decoding in step
+// with the virtual clock, and captures of what is played as WAV files.
+#pragma once
+
+namespace platform {
+
+// On the virtual clock (see platform_clock.h), decodes every playing module up to the clock's
+// reading and calls the syncs of the rows passed, on the calling thread. The clock does this at
+// every step by itself; the library's own calls (levels, positions, play, stop) do it too.
+void AdvanceMusicToClock();
+
+// Renders a module (Windows names work) from its start for seconds, or up to its end if that comes
+// first, at 44100 Hz as 16-bit stereo into a WAV file. Needs no BASS_Init. False if the module
+// cannot be read or the file written.
+bool RenderMusicToWav(const char* module, const char* wavPath, double seconds);
+
+// On the virtual clock: everything the library mixes from now on is also written to a WAV file at
+// the output rate, across BASS_Free and BASS_Init, until StopMusicCapture.
+bool StartMusicCapture(const char* wavPath);
+bool StopMusicCapture();
+
+}  // namespace platform

@@ -1,0 +1,112 @@
+// The launcher: its defaults, the command line's mapping onto its settings, and what "Start the demo"
+// hands to the screen.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "FarreachDlg.h"
+#include "LaunchOptions.h"
+#include "dialog_hooks.h"
+#include "screen_run.h"
+
+namespace {
+
+LaunchOptions Parse(std::initializer_list<const char*> args)
+{
+    std::vector<const char*> argv{"farreach"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return ParseLaunchOptions(static_cast<int>(argv.size()), argv.data());
+}
+
+TEST(LaunchOptions, EachOptionStandsForADialogSetting)
+{
+    LaunchOptions none = Parse({});
+    EXPECT_TRUE(none.showDialog);
+    EXPECT_FALSE(none.fullscreen.has_value());
+    EXPECT_FALSE(none.resolution.has_value());
+    EXPECT_TRUE(none.error.empty());
+
+    LaunchOptions all = Parse({"--windowed", "--resolution", "800x600", "--infos", "--no-dialog", "--data", "/tmp"});
+    EXPECT_FALSE(all.showDialog);
+    EXPECT_EQ(all.fullscreen, false);
+    EXPECT_EQ(all.resolution, 1);
+    EXPECT_EQ(all.infos, true);
+    EXPECT_EQ(all.dataDirectory, "/tmp");
+    EXPECT_EQ(Parse({"--fullscreen", "--resolution", "1024x768"}).resolution, 2);
+    EXPECT_EQ(Parse({"--fullscreen"}).fullscreen, true);
+    EXPECT_TRUE(Parse({"--help"}).help);
+}
+
+TEST(LaunchOptions, BadCommandLinesAreRefusedWithAReason)
+{
+    EXPECT_NE(Parse({"--resolution", "1280x1024"}).error.find("1280x1024"), std::string::npos);
+    EXPECT_NE(Parse({"--resolution"}).error.find("needs a value"), std::string::npos);
+    EXPECT_NE(Parse({"--bogus"}).error.find("--bogus"), std::string::npos);
+    std::string error;
+    LaunchOptions missing = Parse({"--data", "/nonexistent/folder"});
+    EXPECT_FALSE(EnterDataDirectory(missing, "farreach", error));
+    EXPECT_NE(error.find("/nonexistent/folder"), std::string::npos);
+}
+
+// Plays the launcher's user: presses "Start the demo", then Escape in the demo's window.
+class LauncherTest : public ::testing::Test {
+protected:
+    void SetUp() override { RegisterFarreachResources(); }
+    void TearDown() override { platform::SetDialogDriver(nullptr); }
+};
+
+std::string g_titleWhileRunning;
+
+DWORD WINAPI PressEscapeSoon(LPVOID)
+{
+    for (int i = 0; i < 400; ++i) {
+        HWND window = CScreen::Instance().GetHWnd();
+        if (window && CScreen::Instance().GetD3DDevice()) {
+            Sleep(100);
+            g_titleWhileRunning = WindowTitle(window);
+            PressKey(window, SDL_SCANCODE_ESCAPE, SDLK_ESCAPE);
+            return 0;
+        }
+        Sleep(10);
+    }
+    return 1;
+}
+
+TEST_F(LauncherTest, StartingWithTheDefaultsAsksForFullScreen1024WithoutInfos)
+{
+    int width = 0;
+    bool fullscreen = false;
+    platform::SetDialogDriver([](CDialog& dialog) { dialog.ClickControl(IDC_START_DEMO); });
+    CFarreachDlg dialog;
+    HANDLE presser = CreateThread(nullptr, 0, PressEscapeSoon, nullptr, 0, nullptr);
+    const int result = dialog.DoModal();
+    WaitForSingleObject(presser, INFINITE);
+    CloseHandle(presser);
+    CScreen& screen = CScreen::Instance();
+    width = screen.GetXResolution();
+    fullscreen = screen.GetFullscreen();
+    EXPECT_FALSE(screen.GetViewInfo());
+    EXPECT_EQ(g_titleWhileRunning, "Varnix screen - TheZenth");
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(width, 1024);
+    EXPECT_TRUE(fullscreen);
+    EXPECT_EQ(dialog.m_bInfos, 0);
+    EXPECT_EQ(dialog.m_nResolution, 2);
+}
+
+TEST_F(LauncherTest, QuitEndsWithoutStartingAnything)
+{
+    platform::SetDialogDriver([](CDialog& dialog) { dialog.ClickControl(IDCANCEL); });
+    CFarreachDlg dialog;
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+TEST_F(LauncherTest, ClosingTheDialogBehavesAsQuit)
+{
+    platform::SetDialogDriver([](CDialog& dialog) { dialog.PostMessage(WM_CLOSE); });
+    CFarreachDlg dialog;
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+}  // namespace

@@ -1,0 +1,33 @@
+// Runs a display run of the screen singleton with a listener made of a function, headless.
+#pragma once
+
+#include <functional>
+
+#include "screen/Screen.h"
+
+class FunctionListener : public CScreenListener {
+public:
+    explicit FunctionListener(std::function<void()> body) : m_body(std::move(body)) {}
+    void Run() override { m_body(); }
+
+private:
+    std::function<void()> m_body;
+};
+
+struct ScreenSettings {
+    bool fullscreen = false;
+    TResolutionEnum resolution = RES_640x480;
+    bool viewInfo = false;
+    const char* title = "Varnix test";
+};
+
+// Configures the singleton, runs Display with body as the listener's Run and returns when the
+// display run is over.
+void RunScreen(const ScreenSettings& settings, std::function<void()> body);
+
+// Pushes the SDL events of a key press and release into the screen window.
+void PressKey(HWND window, int scancode, int keycode);
+// Pushes the close box's event.
+void PressCloseBox(HWND window);
+// The window's title.
+std::string WindowTitle(HWND window);
