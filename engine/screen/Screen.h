@@ -96,7 +96,8 @@ public:
     D3DXMATRIX GetViewMatrix();
     D3DXMATRIX GetWorldMatrix();
     D3DXMATRIX GetProjMatrix();
-    // The camera line of the information lines.
+    // The first two information lines: engine, time and frame rate; the camera.
+    CString GetInfoLine();
     CString GetCameraInfo();
 
     // The screen's keyboard and mouse readers.

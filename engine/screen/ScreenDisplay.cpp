@@ -1,4 +1,5 @@
 // The display run: window, render thread, message pump, pausing, quitting and the shutdown.
+#include "screen/D3DFont.h"
 #include "screen/RenderThreadExit.h"
 #include "screen/Screen.h"
 
@@ -89,7 +90,8 @@ void CScreen::RunVarnix()
 {
     if (FAILED(InitD3D(m_hWnd)))
         return;
-    // The overlay font is made here once it is part of the engine.
+    m_pFont = new CD3DFont("Arial", 12, D3DFONT_BOLD);
+    m_pFont->Init();
     m_Keyboard.Init();
     m_Mouse.Init();
     if (m_pListener) {
@@ -102,6 +104,10 @@ void CScreen::RunVarnix()
     }
     m_Keyboard.CleanUp();
     m_Mouse.CleanUp();
+    // The font leaves the screen's registry before it goes, so no recovery can reach a deleted object.
+    m_pFont->CleanUp();
+    delete m_pFont;
+    m_pFont = nullptr;
 }
 
 LRESULT WINAPI CScreen::ScreenWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)

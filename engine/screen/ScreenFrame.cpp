@@ -1,6 +1,7 @@
 // Opening and closing frames, the clear operations, fog, ambient and background settings, the
 // message lines and the registry of live objects.
 #include "objects/Objects.h"
+#include "screen/D3DFont.h"
 #include "screen/RenderThreadExit.h"
 #include "screen/Screen.h"
 
@@ -99,8 +100,16 @@ void CScreen::DrawInformationLines()
     }
     m_strInfo.Format("Varnix Engine V%s (Time: %.01f[s], FPS: %.02f)", static_cast<const char*>(m_strVersion),
                      GetTickCount(), m_fFPS);
-    // The lines are drawn with the overlay font once it is part of the screen.
+    if (!m_pFont)
+        return;
+    const DWORD color = 0xC8FFFFFF;
+    m_pFont->DrawTextA(2.0f, 0.0f, color, m_strInfo);
+    m_pFont->DrawTextA(2.0f, 20.0f, color, m_strCameraInfo);
+    for (int line = 0; line < 8; ++line)
+        m_pFont->DrawTextA(2.0f, 40.0f + 20.0f * line, color, m_strMessages[line]);
 }
+
+CString CScreen::GetInfoLine() { return m_strInfo; }
 
 void CScreen::Clear()
 {

@@ -84,8 +84,8 @@ typedef DWORD HPLUGIN;
 #define BASS_MUSIC_LOOP BASS_SAMPLE_LOOP  // repeat the module at its end
 #define BASS_MUSIC_3D BASS_SAMPLE_3D
 #define BASS_MUSIC_FX BASS_SAMPLE_FX
-#define BASS_MUSIC_AUTOFREE BASS_STREAM_AUTOFREE  // free the module when it stops or ends
-#define BASS_MUSIC_DECODE BASS_STREAM_DECODE
+#define BASS_MUSIC_AUTOFREE BASS_STREAM_AUTOFREE  // accepted, not acted on: free modules yourself
+#define BASS_MUSIC_DECODE BASS_STREAM_DECODE  // refused (BASS_ERROR_NOTAVAIL): no BASS_ChannelGetData
 #define BASS_MUSIC_PRESCAN BASS_STREAM_PRESCAN
 #define BASS_MUSIC_CALCLEN BASS_MUSIC_PRESCAN
 #define BASS_MUSIC_RAMP 0x200

@@ -122,9 +122,11 @@ HRESULT Device::Present(const RECT*, const RECT*, HWND, const RGNDATA*)
     // Windowed, the picture fills the client area; full screen, it keeps its aspect between bars.
     const PixelRect target = params_.Windowed ? PixelRect{0, 0, windowWidth, windowHeight}
                                               : LetterboxRect(width, height, windowWidth, windowHeight);
+    // The front copy is taken first and flushed: a read of it after the swap must see this frame.
+    backBuffer_.CopyToFront();
+    glFlush();
     if (windowWidth > 0 && windowHeight > 0)
         backBuffer_.BlitToWindow(target, windowWidth, windowHeight);
-    backBuffer_.CopyToFront();
     SDL_GL_SwapWindow(sdlWindow_);
     targetChanged_ = true;
     return D3D_OK;
