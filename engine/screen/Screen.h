@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "objects/PlaneObject.h"
 #include "screen/Camera.h"
 #include "screen/Keyboard.h"
 #include "screen/Mouse.h"
@@ -96,6 +97,19 @@ public:
     D3DXMATRIX GetViewMatrix();
     D3DXMATRIX GetWorldMatrix();
     D3DXMATRIX GetProjMatrix();
+
+    // Render-to-texture, feedback, blur and fade.
+    void RenderOnTexture(bool on);
+    void Feedback(bool on);
+    void SetBlurMode(bool point);
+    void SetBlurFactor(float x, float y);
+    void SetAlphaTexture(float alpha);
+    void SetFadeTexture(float fade);
+    void SetRenderPosition(float left, float top, float right, float bottom);
+    CPlaneObject& GetTexturePlane();
+    void RenderOnTextureTranslate(float x, float y, float z);
+    void RenderOnTextureRotate(float angle);
+    void RenderOnTextureScale(float x, float y);
     // The first two information lines: engine, time and frame rate; the camera.
     CString GetInfoLine();
     CString GetCameraInfo();
@@ -132,6 +146,10 @@ private:
     void SetupMatrices();
     void DrawInformationLines();
     void ReleaseRenderToTexture();
+    void ReloadRenderOnTexture();
+    void ReloadRenderPosition();
+    void ProcessFeedbackBegin(bool clear);
+    void ProcessFeedbackEnd();
 
     static CScreen* m_pInstance;
 
@@ -201,6 +219,7 @@ private:
     float m_fRenderScaleX;
     float m_fRenderScaleY;
     bool m_bBlurMode;
+    CPlaneObject m_TexturePlane;
     float m_fCurrentTime;
     float m_fRealCurrentTime;
     LONGLONG m_PerfFrequency;

@@ -135,10 +135,12 @@ void CScreen::CheckAndRestoreSurfaces()
     }
     if (!ResetD3DDevice())
         return;
-    // The render texture, its depth surface and the texture plane are made again here by the
-    // render-to-texture machinery.
+    ReloadRenderOnTexture();
     std::vector<CObjects*> restore;
     restore.swap(m_RestoreSet);
-    for (CObjects* object : restore)
-        object->Init();
+    for (CObjects* object : restore) {
+        // The texture plane was made again by ReloadRenderOnTexture; a second Init would register it twice.
+        if (object != &m_TexturePlane)
+            object->Init();
+    }
 }

@@ -177,6 +177,7 @@ void CScreen::Cleanup()
         m_pBackBuffer = nullptr;
     }
     ResetD3DDevice();
+    m_TexturePlane.CleanUp();
     if (m_pd3dDevice) {
         m_pd3dDevice->Release();
         m_pd3dDevice = nullptr;

@@ -44,7 +44,8 @@ void CScreen::BeginSceneSync(bool clear)
     if (!m_bRenderOnTexture && clear)
         m_pd3dDevice->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, m_BackgroundColor, 1.0f, 0);
     SetFrameStates();
-    // The texture pass of render-to-texture mode starts here.
+    if (m_bRenderOnTexture)
+        ProcessFeedbackBegin(clear);
     m_pd3dDevice->BeginScene();
     SetupMatrices();
     m_fCurrentTime = myGetTickCount() - m_fStartTime;
@@ -77,13 +78,16 @@ void CScreen::SetFrameStates()
 
 void CScreen::MiddleScene()
 {
-    // Compositing the texture pass happens here in render-to-texture mode.
+    if (m_bRenderOnTexture)
+        ProcessFeedbackEnd();
 }
 
 void CScreen::EndScene(bool present)
 {
     if (m_bViewInfo)
         DrawInformationLines();
+    if (m_bRenderOnTexture)
+        ProcessFeedbackEnd();
     m_pd3dDevice->EndScene();
     if (present && m_pd3dDevice->Present(nullptr, nullptr, nullptr, nullptr) == D3DERR_DEVICELOST)
         CheckAndRestoreSurfaces();

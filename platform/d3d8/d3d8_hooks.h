@@ -16,5 +16,8 @@ void RestoreDevice(IDirect3DDevice8* device);
 int LiveDefaultPoolResources(IDirect3DDevice8* device);
 // How many draw calls the device has accepted since it was created.
 int DrawCallCount(IDirect3DDevice8* device);
+// How many fixed-function GL programs all devices have built so far; repeated frames with the same
+// states build none.
+int CompiledProgramCount();
 
 }  // namespace platform

@@ -2,6 +2,10 @@
 #pragma once
 
 #include "d3d8types.h"
+#include "gl_program_cache.h"
+#include "gl_sampler_state.h"
+#include "gl_state_apply.h"
+#include "gl_vertex_input.h"
 
 namespace d3d8 {
 
@@ -26,15 +30,29 @@ struct DrawCall {
 // Vertices and indices a primitive count needs.
 UINT VerticesFor(D3DPRIMITIVETYPE type, UINT primitiveCount);
 
+class Texture;
+
 class GLRenderer {
 public:
-    // Draws one call into the device's current render target. It will: bind the render target
-    // (device.BindRenderTarget), upload the changed vertex and index buffers and textures, choose the
-    // generated GLSL program for the current fixed-function state (transform or pre-transformed
-    // vertices, lighting and material sources, fog, texture stages, alpha test), set blend, depth,
-    // cull (with the winding flipped as the clip-space y flip requires), fill mode and viewport, and
-    // issue the GL draw. Until that is written it draws nothing.
+    // Draws one call into the device's current render target: binds the target, uploads changed
+    // vertex and index buffers and textures, picks the generated program for the fixed-function
+    // state, sets the uniforms and the GL state that changed, and issues the GL draw. A call whose
+    // program cannot be built draws nothing.
     void Draw(Device& device, const DrawCall& call);
+    size_t CachedPrograms() const { return programs_.Size(); }
+
+private:
+    void Initialize();
+    void UseProgram(GLuint program);
+    void BindTextures(const DeviceState& state, const ProgramKey& key, Texture* const textures[]);
+    void Issue(const DeviceState& state, const VertexLayout& layout, const DrawCall& call);
+
+    bool initialized_ = false;
+    GLuint currentProgram_ = 0;
+    GlProgramCache programs_;
+    GlStateCache glState_;
+    GlSamplers samplers_;
+    GlVertexInput input_;
 };
 
 }  // namespace d3d8

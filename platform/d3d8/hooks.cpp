@@ -1,6 +1,7 @@
 #include "d3d8_hooks.h"
 
 #include "device.h"
+#include "gl_program_cache.h"
 
 namespace platform {
 
@@ -26,6 +27,11 @@ int DrawCallCount(IDirect3DDevice8* device)
 {
     auto* ours = d3d8::AsDevice(device);
     return ours ? ours->DrawCalls() : 0;
+}
+
+int CompiledProgramCount()
+{
+    return d3d8::TotalCompiledPrograms();
 }
 
 }  // namespace platform

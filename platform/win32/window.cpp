@@ -344,10 +344,9 @@ BOOL GetClientRect(HWND hwnd, LPRECT rect)
     }
     if (!LiveWindow(hwnd))
         return FALSE;
-    int width = hwnd->clientWidth, height = hwnd->clientHeight;
-    if (hwnd->fullscreen && hwnd->sdl)
-        SDL_GetWindowSize(hwnd->sdl, &width, &height);
-    *rect = {0, 0, width, height};
+    // Full screen, the window shows the picture scaled over the whole display, yet keeps the client
+    // size it was made with: on Windows the display mode itself takes that size.
+    *rect = {0, 0, hwnd->clientWidth, hwnd->clientHeight};
     return TRUE;
 }
 

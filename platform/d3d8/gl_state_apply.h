@@ -1,0 +1,51 @@
+// The fixed GL state of a draw (blend, depth, stencil, culling, fill mode, depth bias, write masks,
+// viewport), set from the device's render states. The last values set are kept, so only changes
+// reach GL.
+#pragma once
+
+#include "device_state.h"
+#include "gl_api.h"
+
+namespace d3d8 {
+
+struct RasterTarget {
+    bool hasDepth = false;
+    bool hasStencil = false;
+};
+
+class GlStateCache {
+public:
+    void Apply(const DeviceState& state, const RasterTarget& target);
+    // Forgets what was set, for a context whose state someone else may have changed.
+    void Invalidate();
+
+private:
+    void ApplyBlend(const DeviceState& state);
+    void ApplyDepth(const DeviceState& state, const RasterTarget& target);
+    void ApplyStencil(const DeviceState& state, const RasterTarget& target);
+    void ApplyRaster(const DeviceState& state);
+    void ApplyMasksAndViewport(const DeviceState& state, const RasterTarget& target);
+
+    struct Shadow {
+        int blend = -1;
+        GLenum blendSrc = 0, blendDst = 0, blendEquation = 0;
+        int depthTest = -1;
+        GLenum depthFunc = 0;
+        int stencilTest = -1;
+        GLenum stencilFunc = 0, stencilFail = 0, stencilZFail = 0, stencilPass = 0;
+        GLint stencilRef = -1;
+        GLuint stencilMask = 0;
+        int cull = -1;
+        GLenum cullFace = 0, polygonMode = 0;
+        int offset = -1;
+        float offsetUnits = 0.0f;
+    } shadow_;
+};
+
+// Direct3D's enumerations in GL's terms.
+GLenum GlCompareFunction(DWORD d3dCompare);
+GLenum GlBlendFactor(DWORD d3dBlend);
+GLenum GlBlendEquation(DWORD d3dBlendOp);
+GLenum GlStencilOp(DWORD d3dStencilOp);
+
+}  // namespace d3d8
