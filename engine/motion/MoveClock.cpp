@@ -11,9 +11,7 @@ class CScreenMoveClock : public CMoveClock {
 public:
     float GetTickCount() override { return CScreen::Instance().GetTickCount(); }
 
-    // The screen's clock reads exactly 0 while its reset flag is up (and before the first frame,
-    // when restarting a path changes nothing), so a zero reading stands for the flag.
-    bool IsTimeReset() override { return CScreen::Instance().GetTickCount() == 0.0f; }
+    bool IsTimeReset() override { return CScreen::Instance().IsTimeReset(); }
 
     void SetFieldOfView(float radians) override { CScreen::Instance().SetFieldOfView(radians); }
 };

@@ -128,6 +128,7 @@ float CScreen::myGetTickCount()
 }
 
 float CScreen::GetTickCount() { return m_bTimeReset ? 0.0f : m_fCurrentTime; }
+bool CScreen::IsTimeReset() { return m_bTimeReset; }
 
 float CScreen::GetRealCurrentTime() { return m_fRealCurrentTime; }
 

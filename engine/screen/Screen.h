@@ -14,6 +14,7 @@
 #include "screen/ScreenListener.h"
 
 class CObjects;
+class CMove;
 class CD3DFont;
 
 // Screen sizes the engine offers.
@@ -60,6 +61,8 @@ public:
 
     // Clock.
     float GetTickCount();
+    // True from ResetTime until the next frame opens.
+    bool IsTimeReset();
     float GetRealCurrentTime();
     void ResetTime();
     void SetTime(float seconds);
@@ -88,6 +91,8 @@ public:
     void SetCamera(D3DXVECTOR3& position, D3DXVECTOR3& direction);
     void SetCamera(float px, float py, float pz, float dx, float dy, float dz);
     void SetCamera(float px, float py, float pz, float dx, float dy, float dz, float ux, float uy, float uz);
+    // The path's current position, direction and up vector.
+    void SetCamera(CMove& path);
     void SetCameraRotation(float px, float py, float pz, float yaw, float pitch, float roll);
     void SetMouseCamera(float dx, float dy, float dz, float yaw, float pitch, float roll);
     void KeyCamera();

@@ -1,4 +1,5 @@
 // The screen's camera operations and the per-frame transforms.
+#include "motion/Move.h"
 #include "screen/Screen.h"
 
 void CScreen::SetCamera(D3DXVECTOR3& position, D3DXVECTOR3& direction, D3DXVECTOR3& up)
@@ -25,6 +26,14 @@ void CScreen::SetCamera(float px, float py, float pz, float dx, float dy, float 
 void CScreen::SetCamera(float px, float py, float pz, float dx, float dy, float dz, float ux, float uy, float uz)
 {
     D3DXVECTOR3 position(px, py, pz), direction(dx, dy, dz), up(ux, uy, uz);
+    SetCamera(position, direction, up);
+}
+
+void CScreen::SetCamera(CMove& path)
+{
+    D3DXVECTOR3 position, direction, up;
+    path.GetCurrentPosition(position.x, position.y, position.z, direction.x, direction.y, direction.z, up.x, up.y,
+                            up.z);
     SetCamera(position, direction, up);
 }
 

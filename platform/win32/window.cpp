@@ -39,6 +39,11 @@ bool EnsureVideo()
         SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
         ready = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
         Registry().videoThread = std::this_thread::get_id();
+        // SDL unloads the GL driver with the last GL window. A thread that drew with GL runs the
+        // driver's thread-exit code after it has ended for everyone else, so the driver must stay
+        // loaded for the life of the program.
+        if (ready && SDL_GL_LoadLibrary(nullptr) != 0)
+            fprintf(stderr, "Video: %s\n", SDL_GetError());
         if (!ready)
             fprintf(stderr, "Video: %s\n", SDL_GetError());
     });

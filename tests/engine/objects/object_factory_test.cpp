@@ -1,0 +1,40 @@
+// The factory: each known class name gives its class, anything else a box, nothing initialised.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "objects/BoxObject.h"
+#include "objects/CylinderObject.h"
+#include "objects/ObjectFactory.h"
+#include "objects/PlaneObject.h"
+#include "objects/SphereObject.h"
+#include "objects/TorusObject.h"
+
+namespace {
+
+template <typename T>
+bool Makes(const char* name)
+{
+    std::unique_ptr<CBaseObject> object(&CObjectFactory::Get(name));
+    return dynamic_cast<T*>(object.get()) != nullptr && object->GetObjType().IsEmpty() && !object->GetVB();
+}
+
+TEST(ObjectFactory, KnownNamesGiveTheirClassesUninitialised)
+{
+    EXPECT_TRUE(Makes<CPlaneObject>("CPlaneObject"));
+    EXPECT_TRUE(Makes<CSphereObject>("CSphereObject"));
+    EXPECT_TRUE(Makes<CBoxObject>("CBoxObject"));
+    EXPECT_TRUE(Makes<CTorusObject>("CTorusObject"));
+    EXPECT_TRUE(Makes<CCylinderObject>("CCylinderObject"));
+    EXPECT_FALSE(Makes<CBoxObject>("CSphereObject"));
+}
+
+TEST(ObjectFactory, AnyOtherNameGivesABox)
+{
+    EXPECT_TRUE(Makes<CBoxObject>("CPyramidObject"));
+    EXPECT_TRUE(Makes<CBoxObject>(""));
+    EXPECT_TRUE(Makes<CBoxObject>("csphereobject"));
+    EXPECT_FALSE(Makes<CSphereObject>("csphereobject"));
+}
+
+}  // namespace
