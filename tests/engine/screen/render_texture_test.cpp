@@ -105,3 +105,64 @@ TEST(RenderTexture, TheFrameEndsOnTheBackBufferAndTheModeSurvivesADeviceLoss)
 }
 
 }  // namespace
+
+namespace {
+
+DWORD CenterPixel()
+{
+    IDirect3DDevice8* device = CScreen::Instance().GetD3DDevice();
+    IDirect3DSurface8* surface = nullptr;
+    device->CreateImageSurface(640, 480, D3DFMT_A8R8G8B8, &surface);
+    device->GetFrontBuffer(surface);
+    D3DLOCKED_RECT locked{};
+    surface->LockRect(&locked, nullptr, D3DLOCK_READONLY);
+    const DWORD pixel = reinterpret_cast<const DWORD*>(static_cast<const BYTE*>(locked.pBits) + 240 * locked.Pitch)[320];
+    surface->UnlockRect();
+    surface->Release();
+    return pixel;
+}
+
+int Red(DWORD c) { return (c >> 16) & 0xFF; }
+int Blue(DWORD c) { return c & 0xFF; }
+
+// Two frames: the first with a red background, the second with a blue one. What shows after the
+// second tells how the texture pass was cleared.
+void RedThenBlue(bool feedback, DWORD& first, DWORD& second, DWORD& third)
+{
+    CScreen& screen = CScreen::Instance();
+    screen.SetCamera(0.0f, 0.0f, -10.0f, 0.0f, 0.0f, 1.0f);
+    screen.RenderOnTexture(true);
+    screen.Feedback(feedback);
+    screen.SetBackgroundColor(0xFFFF0000);
+    Frame();
+    first = CenterPixel();
+    screen.SetBackgroundColor(0xFF0000FF);
+    Frame();
+    second = CenterPixel();
+    Frame();
+    third = CenterPixel();
+    screen.Feedback(false);
+    screen.RenderOnTexture(false);
+    screen.SetBackgroundColor(0xFF000000);
+}
+
+TEST(RenderTexture, FeedbackClearsOpaquelyOnceThenLetsThePreviousPictureShowThrough)
+{
+    DWORD first = 0, second = 0, third = 0, plainSecond = 0, unused1 = 0, unused2 = 0;
+    RunScreen({true, RES_640x480, false, "Feedback"}, [&] {
+        RedThenBlue(true, first, second, third);
+        RedThenBlue(false, unused1, plainSecond, unused2);
+    });
+    EXPECT_GT(Red(first), 240);
+    // Alpha 10 of 255: the blue background adds about 4 % a frame over the red picture left behind.
+    EXPECT_GT(Red(second), 225);
+    EXPECT_GE(Blue(second), 5);
+    EXPECT_LE(Blue(second), 16);
+    EXPECT_LT(Red(third), Red(second));
+    EXPECT_GT(Blue(third), Blue(second));
+    // Without feedback every pass is cleared opaquely.
+    EXPECT_GT(Blue(plainSecond), 240);
+    EXPECT_LT(Red(plainSecond), 16);
+}
+
+}  // namespace
