@@ -86,15 +86,36 @@ void CXMeshObject::TakeMaterials(ID3DXBuffer* materials, DWORD materialCount)
     }
 }
 
-// Range i ends where attribute table entry i ends; a mesh without a table keeps the default ranges.
+// Range i ends where attribute table entry i ends. A freshly loaded mesh has no table; its faces are
+// sorted by material, so the ranges come from the per-face attributes instead, and every material
+// draws its own faces rather than all of them taking material 0.
 void CXMeshObject::TakeRanges(ID3DXMesh* mesh)
 {
     DWORD entries = 0;
-    if (FAILED(mesh->GetAttributeTable(nullptr, &entries)) || entries == 0)
+    if (FAILED(mesh->GetAttributeTable(nullptr, &entries)) || entries == 0) {
+        TakeRangesFromAttributes(mesh);
         return;
+    }
     std::vector<D3DXATTRIBUTERANGE> table(entries);
     if (FAILED(mesh->GetAttributeTable(table.data(), &entries)))
         return;
     for (DWORD i = 0; i < entries && i < table.size(); ++i)
         SetMaterialIndex(static_cast<int>(i), static_cast<int>(table[i].FaceStart + table[i].FaceCount));
+}
+
+// Faces not sorted by attribute cannot be split into consecutive ranges; they keep the default
+// ranges. The last range always runs to the last face.
+void CXMeshObject::TakeRangesFromAttributes(ID3DXMesh* mesh)
+{
+    DWORD* attributes = nullptr;
+    if (m_nMaterials < 2 || FAILED(mesh->LockAttributeBuffer(0, &attributes)) || !attributes)
+        return;
+    const DWORD faces = mesh->GetNumFaces();
+    if (std::is_sorted(attributes, attributes + faces)) {
+        for (int i = 0; i + 1 < m_nMaterials; ++i) {
+            const DWORD* end = std::upper_bound(attributes, attributes + faces, static_cast<DWORD>(i));
+            SetMaterialIndex(i, static_cast<int>(end - attributes));
+        }
+    }
+    mesh->UnlockAttributeBuffer();
 }

@@ -17,4 +17,5 @@ private:
     ID3DXMesh* LoadMesh(ID3DXBuffer*& adjacency, ID3DXBuffer*& materials, DWORD& materialCount);
     void TakeMaterials(ID3DXBuffer* materials, DWORD materialCount);
     void TakeRanges(ID3DXMesh* mesh);
+    void TakeRangesFromAttributes(ID3DXMesh* mesh);
 };

@@ -1,0 +1,67 @@
+// A lit red sphere in front of the camera: red where it is, the background elsewhere.
+#include <gtest/gtest.h>
+
+#include "object_test_support.h"
+#include "objects/Light.h"
+#include "objects/SphereObject.h"
+
+namespace {
+
+DWORD FrontPixel(int x, int y)
+{
+    IDirect3DDevice8* device = Device();
+    IDirect3DSurface8* backBuffer = nullptr;
+    D3DSURFACE_DESC desc{};
+    device->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &backBuffer);
+    backBuffer->GetDesc(&desc);
+    backBuffer->Release();
+    IDirect3DSurface8* surface = nullptr;
+    device->CreateImageSurface(desc.Width, desc.Height, D3DFMT_A8R8G8B8, &surface);
+    device->GetFrontBuffer(surface);
+    D3DLOCKED_RECT locked{};
+    surface->LockRect(&locked, nullptr, D3DLOCK_READONLY);
+    const DWORD pixel = reinterpret_cast<const DWORD*>(static_cast<const BYTE*>(locked.pBits) + y * locked.Pitch)[x];
+    surface->UnlockRect();
+    surface->Release();
+    return pixel;
+}
+
+TEST(ShapePicture, LitRedSphereShowsRedAtTheCentreAndTheBackgroundAtACorner)
+{
+    DWORD centre = 0, corner = 0;
+    RunScreen({}, [&] {
+        CScreen& screen = CScreen::Instance();
+        screen.EnableFog(false);
+        screen.SetAmbientLight(0);
+        screen.SetBackgroundColor(0xFF000080);
+        screen.SetCamera(0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f);
+        CLight light;  // white, shining away from the camera onto the sphere's near side
+        light.SetProperties(D3DLIGHT_DIRECTIONAL, {1, 1, 1, 1}, {0, 0, 0, 0}, {0, 0, 0, 0}, 0, 1, 0, 0, 0, 0, 0);
+        light.SetRotation(0, 0, 1);
+        light.Init();
+        light.Enable(1);
+        CSphereObject sphere;
+        sphere.SetSliceNumber(24);
+        sphere.SetStackNumber(24);
+        sphere.Init();
+        // Red vertex colours and materials, nothing emitted: only the light makes it show.
+        sphere.SetColor({1, 0, 0, 1}, 0);
+        sphere.SetSpecularColor({0, 0, 0, 1}, 0);
+        sphere.SetEmissiveColor({0, 0, 0, 1}, 0);
+        sphere.SetPosition(0, 0, 5);
+        screen.BeginScene();
+        sphere.Render();
+        screen.EndScene();
+        centre = FrontPixel(320, 240);
+        corner = FrontPixel(5, 5);
+        sphere.CleanUp();
+        light.CleanUp();
+        screen.SetAmbientLight(1);
+    });
+    EXPECT_GE((centre >> 16) & 0xFF, 0xE0u) << std::hex << centre;
+    EXPECT_LE((centre >> 8) & 0xFF, 0x10u) << std::hex << centre;
+    EXPECT_LE(centre & 0xFF, 0x10u) << std::hex << centre;
+    EXPECT_EQ(corner & 0xFFFFFF, 0x000080u) << std::hex << corner;
+}
+
+}  // namespace
