@@ -2,6 +2,7 @@
 // diffuse), texture names in the mesh's directory and one face range per material; a bad file leaves
 // the object empty.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <sys/stat.h>
 
@@ -65,7 +66,7 @@ class XMesh : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_Folder = ::testing::TempDir() + "xmesh_data";
+        m_Folder = ::testing::TempDir() + "xmesh_data_" + std::to_string(getpid());
         mkdir(m_Folder.c_str(), 0755);
         FILE* file = std::fopen((m_Folder + "/cube.x").c_str(), "wb");
         std::fputs(kCube, file);

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include <unistd.h>
+
 #include "object_test_support.h"
 #include "objects/HeightMapObject.h"
 #include "platform_hooks.h"
@@ -46,7 +48,8 @@ protected:
         return grid;
     }
 
-    std::string m_Path = ::testing::TempDir() + "heights.raw";
+    // Each test program has its own file: CTest runs the cases as parallel processes.
+    std::string m_Path = ::testing::TempDir() + "heights_" + std::to_string(getpid()) + ".raw";
     std::vector<std::string> m_Messages;
 };
 
