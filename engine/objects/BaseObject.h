@@ -10,6 +10,8 @@
 #include "objects/Objects.h"
 #include "objects/Vertex.h"
 
+class CMove;
+
 class CBaseObject : public CObjects {
 public:
     enum ProjectionMode {
@@ -54,6 +56,8 @@ public:
     void SetRotation(D3DXVECTOR3 rotation);
     void SetUpVector(float x, float y, float z);
     void SetDirection(D3DXVECTOR3 origin, D3DXVECTOR3 direction);
+    // The path's current position, direction and up vector as the object's orientation frame.
+    void SetDirection(CMove& path);
     D3DXVECTOR3 GetPosition();
     void SetProjectionMode(ProjectionMode mode);
     void SetFieldOfView(float fovY);

@@ -1,6 +1,8 @@
 // CBaseObject's placement and render switches: plain setters and getters read by the next draw.
 #include "objects/BaseObject.h"
 
+#include "motion/Move.h"
+
 void CBaseObject::SetPosition(float x, float y, float z) { m_vPosition = D3DXVECTOR3(x, y, z); }
 void CBaseObject::SetPosition(D3DXVECTOR3 position) { m_vPosition = position; }
 void CBaseObject::SetPivot(float x, float y, float z) { m_vPivot = D3DXVECTOR3(x, y, z); }
@@ -13,6 +15,15 @@ void CBaseObject::SetDirection(D3DXVECTOR3 origin, D3DXVECTOR3 direction)
 {
     m_vDirOrigin = origin;
     m_vDirTarget = origin + direction;
+}
+
+void CBaseObject::SetDirection(CMove& path)
+{
+    D3DXVECTOR3 p, d, u;
+    path.GetCurrentPosition(p.x, p.y, p.z, d.x, d.y, d.z, u.x, u.y, u.z);
+    m_vDirOrigin = p;
+    m_vDirTarget = p + d;
+    m_vUp = u;
 }
 
 D3DXVECTOR3 CBaseObject::GetPosition() { return m_vPosition + m_vDirOrigin; }
