@@ -47,20 +47,7 @@ void CCylinderObject::ResizeCylinder(bool first)
     if (m_nBuiltSlices > 0 && m_nBuiltStacks > 0)
         D3DXCreateCylinder(m_pd3dDevice, m_fRadius1, m_fRadius2, m_fLength, m_nBuiltSlices, m_nBuiltStacks,
                            &generated, nullptr);
-    ID3DXMesh* mesh = engine_mesh::ToEngineLayout(generated, m_pd3dDevice);
-    if (!mesh)
-        return;
-    if (first) {
-        SetNumberVertices(static_cast<int>(mesh->GetNumVertices()));
-        SetNumberFaces(static_cast<int>(mesh->GetNumFaces()));
-        CBaseObject::Init();
-    }
-    if (static_cast<int>(mesh->GetNumVertices()) == m_nVertices)
-        engine_mesh::CopyVertices(*this, mesh);
-    if (first)
-        engine_mesh::CopyIndices(*this, mesh);
-    mesh->Release();
-    if (first) {
+    if (engine_mesh::TakeGeneratedShape(*this, generated, m_pd3dDevice, first) && first) {
         m_strType = "CCylinderObject";
         m_strDescription = "Cylinder";
     }

@@ -59,4 +59,22 @@ void CopyIndices(CBaseObject& object, ID3DXMesh* mesh)
     mesh->UnlockIndexBuffer();
 }
 
+bool TakeGeneratedShape(CBaseObject& object, ID3DXMesh* generated, IDirect3DDevice8* device, bool first)
+{
+    ID3DXMesh* mesh = ToEngineLayout(generated, device);
+    if (!mesh)
+        return false;
+    if (first) {
+        object.SetNumberVertices(static_cast<int>(mesh->GetNumVertices()));
+        object.SetNumberFaces(static_cast<int>(mesh->GetNumFaces()));
+        object.CBaseObject::Init();
+    }
+    if (static_cast<int>(mesh->GetNumVertices()) == object.GetNumberVertices())
+        CopyVertices(object, mesh);
+    if (first)
+        CopyIndices(object, mesh);
+    mesh->Release();
+    return true;
+}
+
 }  // namespace engine_mesh

@@ -20,4 +20,10 @@ void CopyVertices(CBaseObject& object, ID3DXMesh* mesh);
 // Copies the mesh's faces into the object's index buffer, at most as many as the object has faces.
 void CopyIndices(CBaseObject& object, ID3DXMesh* mesh);
 
+// Takes a generated shape into the object: on the first build sizes the object's buffers from it
+// (CBaseObject::Init) and writes vertices and faces; on a rebuild rewrites the vertices in place when
+// their count is unchanged. The generated mesh is released either way. False when nothing was taken
+// (no mesh, or a clone that failed), so a failed rebuild keeps the previous vertices.
+bool TakeGeneratedShape(CBaseObject& object, ID3DXMesh* generated, IDirect3DDevice8* device, bool first);
+
 }  // namespace engine_mesh

@@ -34,20 +34,7 @@ void CTorusObject::ResizeTorus(bool first)
     if (m_nBuiltSides > 0 && m_nBuiltRings > 0)
         D3DXCreateTorus(m_pd3dDevice, m_fInnerRadius, m_fOuterRadius, m_nBuiltSides, m_nBuiltRings, &generated,
                         nullptr);
-    ID3DXMesh* mesh = engine_mesh::ToEngineLayout(generated, m_pd3dDevice);
-    if (!mesh)
-        return;
-    if (first) {
-        SetNumberVertices(static_cast<int>(mesh->GetNumVertices()));
-        SetNumberFaces(static_cast<int>(mesh->GetNumFaces()));
-        CBaseObject::Init();
-    }
-    if (static_cast<int>(mesh->GetNumVertices()) == m_nVertices)
-        engine_mesh::CopyVertices(*this, mesh);
-    if (first)
-        engine_mesh::CopyIndices(*this, mesh);
-    mesh->Release();
-    if (first) {
+    if (engine_mesh::TakeGeneratedShape(*this, generated, m_pd3dDevice, first) && first) {
         m_strType = "CTorusObject";
         m_strDescription = "Torus";
     }
