@@ -1,0 +1,164 @@
+// Point splits and normals: a UV seam gives a polygon its own copy of a point, a crease sharper than
+// the smoothing angle gives each group of similarly facing triangles its own copy, and every point then
+// gets the average normal of the triangles around it.
+#include "meshes/LWMeshObject.h"
+
+#include <algorithm>
+
+#include "meshes/LWMeshObjectMessages.h"
+
+// The point array grows by doubling; indexes are 16-bit, so the model may not pass 65,536 points.
+bool CLWMeshObject::AppendPoint(const SLWVertex& point)
+{
+    const int count = m_nVertices;
+    if (count + 1 > kMaxPoints) {
+        DisplayError(lw_messages::kTooManyPoints);
+        return false;
+    }
+    if (m_nPointCapacity < count + 1) {
+        m_nPointCapacity = std::max(2 * count, 1);
+        m_pPoints.resize(m_nPointCapacity);
+    }
+    m_pPoints[count] = point;
+    SetNumberVertices(count + 1);
+    return true;
+}
+
+bool CLWMeshObject::DuplicateVertice(uint16_t point, uint16_t polygon, float u, float v, bool /*unused*/)
+{
+    const int added = m_nVertices;
+    SLWVertex copy = m_pPoints[point];
+    copy.u = u;
+    copy.v = v;
+    copy.split = 1;
+    copy.partner = point;
+    if (!AppendPoint(copy))
+        return false;
+    m_pPoints[point].split = 1;
+    m_pPoints[point].partner = added;
+    const int first = m_pPolygonFirstTriangle[polygon];
+    if (first < 0)
+        return true;
+    const size_t begin = 3 * static_cast<size_t>(first);
+    const size_t triangles = static_cast<size_t>(m_pPolygonVertexCounts[polygon] - 2);
+    const size_t end = std::min(m_pIndexes.size(), begin + 3 * triangles);
+    for (size_t i = begin; i < end; ++i) {
+        if (m_pIndexes[i] == point)
+            m_pIndexes[i] = static_cast<uint16_t>(added);
+    }
+    return true;
+}
+
+bool CLWMeshObject::DuplicateVertice(uint16_t point, const int* corners, int count)
+{
+    const int added = m_nVertices;
+    SLWVertex copy = m_pPoints[point];
+    copy.split = 0;
+    if (!AppendPoint(copy))
+        return false;
+    m_pPoints[point].split = 0;
+    for (int i = 0; i < count; ++i)
+        m_pIndexes[corners[i]] = static_cast<uint16_t>(added);
+    return true;
+}
+
+// The corners (positions in the working indexes) of every point, in index order.
+bool CLWMeshObject::CreateAdjTable()
+{
+    m_pCorners.assign(m_nVertices, {});
+    for (size_t i = 0; i < m_pIndexes.size(); ++i) {
+        if (m_pIndexes[i] >= m_nVertices) {  // points read again after the polygons, fewer of them
+            DisplayError(lw_messages::kBadIndex);
+            return false;
+        }
+        std::vector<int>& corners = m_pCorners[m_pIndexes[i]];
+        if (corners.size() >= kMaxCorners) {
+            DisplayError(lw_messages::kTooManyCorners);
+            return false;
+        }
+        corners.push_back(static_cast<int>(i));
+    }
+    return true;
+}
+
+D3DVECTOR CLWMeshObject::TriangleNormal(int triangle, const SLWVertex* reference, int referenceCount)
+{
+    const uint16_t* corner = &m_pIndexes[3 * static_cast<size_t>(triangle)];
+    const bool useReference = reference && std::max({corner[0], corner[1], corner[2]}) < referenceCount;
+    const SLWVertex* points = useReference ? reference : m_pPoints.data();
+    D3DVECTOR p[3];
+    for (int k = 0; k < 3; ++k)
+        p[k] = {points[corner[k]].x, points[corner[k]].y, points[corner[k]].z};
+    return GetFaceNormal(p[0], p[1], p[2]);
+}
+
+// Corners whose triangles face within the smoothing angle of a cluster's first corner join it; every
+// cluster after the first gets its own copy of the point.
+bool CLWMeshObject::SplitCreases(int point, const SLWVertex* reference, int referenceCount)
+{
+    const std::vector<int> corners = m_pCorners[point];
+    const size_t n = corners.size();
+    std::vector<D3DVECTOR> normals(n);
+    for (size_t i = 0; i < n; ++i)
+        normals[i] = TriangleNormal(corners[i] / 3, reference, referenceCount);
+    std::vector<bool> assigned(n, false);
+    std::vector<std::vector<int>> clusters;
+    for (size_t i = 0; i < n; ++i) {
+        if (assigned[i])
+            continue;
+        assigned[i] = true;
+        std::vector<int> cluster{corners[i]};
+        for (size_t j = 0; j < n && !m_bFlatShading; ++j) {
+            if (j != i && AngleBetweenVectors(normals[i], normals[j]) < m_fSmoothingAngle) {
+                cluster.push_back(corners[j]);
+                assigned[j] = true;
+            }
+        }
+        clusters.push_back(std::move(cluster));
+    }
+    for (size_t c = 1; c < clusters.size(); ++c) {
+        if (!DuplicateVertice(static_cast<uint16_t>(point), clusters[c].data(), static_cast<int>(clusters[c].size())))
+            return false;
+    }
+    return true;
+}
+
+bool CLWMeshObject::CheckAngles(const SLWVertex* reference, int referenceCount)
+{
+    if (!CreateAdjTable())
+        return false;
+    const int points = m_nVertices;
+    for (int p = 0; p < points; ++p) {
+        if (!SplitCreases(p, reference, referenceCount))
+            return false;
+    }
+    return CreateAdjTable();
+}
+
+// A point no triangle uses keeps a zero normal. The box starts at the origin, so it always holds it.
+void CLWMeshObject::ComputeNormals()
+{
+    m_vBoxMax = D3DXVECTOR3(0, 0, 0);
+    m_vBoxMin = D3DXVECTOR3(0, 0, 0);
+    for (int i = 0; i < m_nVertices; ++i) {
+        SLWVertex& point = m_pPoints[i];
+        D3DVECTOR sum{0, 0, 0};
+        const std::vector<int>& corners = m_pCorners[i];
+        for (int corner : corners) {
+            const D3DVECTOR normal = TriangleNormal(corner / 3, nullptr, 0);
+            sum = {sum.x + normal.x, sum.y + normal.y, sum.z + normal.z};
+        }
+        if (!corners.empty()) {
+            const float count = static_cast<float>(corners.size());
+            sum = {sum.x / count, sum.y / count, sum.z / count};
+            Normalize(sum);
+        }
+        point.nx = sum.x;
+        point.ny = sum.y;
+        point.nz = sum.z;
+        m_vBoxMax = D3DXVECTOR3(std::max(m_vBoxMax.x, point.x), std::max(m_vBoxMax.y, point.y),
+                                std::max(m_vBoxMax.z, point.z));
+        m_vBoxMin = D3DXVECTOR3(std::min(m_vBoxMin.x, point.x), std::min(m_vBoxMin.y, point.y),
+                                std::min(m_vBoxMin.z, point.z));
+    }
+}
