@@ -29,5 +29,7 @@ void RunScreen(const ScreenSettings& settings, std::function<void()> body);
 void PressKey(HWND window, int scancode, int keycode);
 // Pushes the close box's event.
 void PressCloseBox(HWND window);
+// The colour of the last presented picture at a pixel, as A8R8G8B8 (read on the render thread).
+DWORD FrontPixel(int x, int y);
 // The window's title.
 std::string WindowTitle(HWND window);

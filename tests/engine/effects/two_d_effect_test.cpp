@@ -87,25 +87,6 @@ public:
     std::vector<int> pitches;
 };
 
-DWORD FrontPixel(int x, int y)
-{
-    IDirect3DDevice8* device = Device();
-    IDirect3DSurface8* backBuffer = nullptr;
-    D3DSURFACE_DESC desc{};
-    device->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &backBuffer);
-    backBuffer->GetDesc(&desc);
-    backBuffer->Release();
-    IDirect3DSurface8* surface = nullptr;
-    device->CreateImageSurface(desc.Width, desc.Height, D3DFMT_A8R8G8B8, &surface);
-    device->GetFrontBuffer(surface);
-    D3DLOCKED_RECT locked{};
-    surface->LockRect(&locked, nullptr, D3DLOCK_READONLY);
-    const DWORD pixel = reinterpret_cast<const DWORD*>(static_cast<const BYTE*>(locked.pBits) + y * locked.Pitch)[x];
-    surface->UnlockRect();
-    surface->Release();
-    return pixel;
-}
-
 TEST(TwoDEffect, PaintedTextureIsStretchedOverTheQuadInScreenPixels)
 {
     std::vector<int> pitches;

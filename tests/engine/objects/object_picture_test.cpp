@@ -9,26 +9,6 @@
 
 namespace {
 
-// The colour of the last presented picture at a pixel, as A8R8G8B8.
-DWORD FrontPixel(int x, int y)
-{
-    IDirect3DDevice8* device = Device();
-    IDirect3DSurface8* backBuffer = nullptr;
-    D3DSURFACE_DESC desc{};
-    device->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &backBuffer);
-    backBuffer->GetDesc(&desc);
-    backBuffer->Release();
-    IDirect3DSurface8* surface = nullptr;
-    device->CreateImageSurface(desc.Width, desc.Height, D3DFMT_A8R8G8B8, &surface);
-    device->GetFrontBuffer(surface);
-    D3DLOCKED_RECT locked{};
-    surface->LockRect(&locked, nullptr, D3DLOCK_READONLY);
-    const DWORD pixel = reinterpret_cast<const DWORD*>(static_cast<const BYTE*>(locked.pBits) + y * locked.Pitch)[x];
-    surface->UnlockRect();
-    surface->Release();
-    return pixel;
-}
-
 // A 2 x 2 texture: red, green on the top row, blue, white below.
 IDirect3DTexture8* QuadrantTexture()
 {

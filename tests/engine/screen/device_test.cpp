@@ -38,31 +38,6 @@ DWORD RenderState(D3DRENDERSTATETYPE state)
     return value;
 }
 
-// The colour of the last presented picture at a pixel, as A8R8G8B8.
-DWORD FrontPixel(int x, int y)
-{
-    IDirect3DDevice8* device = CScreen::Instance().GetD3DDevice();
-    D3DDISPLAYMODE mode{};
-    IDirect3D8* d3d = nullptr;
-    device->GetDirect3D(&d3d);
-    d3d->GetAdapterDisplayMode(D3DADAPTER_DEFAULT, &mode);
-    d3d->Release();
-    IDirect3DSurface8* surface = nullptr;
-    D3DSURFACE_DESC desc{};
-    IDirect3DSurface8* backBuffer = nullptr;
-    device->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &backBuffer);
-    backBuffer->GetDesc(&desc);
-    backBuffer->Release();
-    device->CreateImageSurface(desc.Width, desc.Height, D3DFMT_A8R8G8B8, &surface);
-    device->GetFrontBuffer(surface);
-    D3DLOCKED_RECT locked{};
-    surface->LockRect(&locked, nullptr, D3DLOCK_READONLY);
-    const DWORD pixel = reinterpret_cast<const DWORD*>(static_cast<const BYTE*>(locked.pBits) + y * locked.Pitch)[x];
-    surface->UnlockRect();
-    surface->Release();
-    return pixel;
-}
-
 TEST(ScreenDevice, FrameOpeningSetsTheFixedStatesAndTheAmbientPacking)
 {
     DWORD defaultAmbient = 0, whiteAmbient = 0, noAmbient = 0, fogTable = 0, zEnable = 0, lighting = 0;
