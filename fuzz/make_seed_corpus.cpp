@@ -1,5 +1,6 @@
-// Writes the seed corpus of every harness: make_seed_corpus FOLDER fills FOLDER/3ds, FOLDER/xfile and
-// FOLDER/move with small well-formed inputs (and a few near misses) for the fuzzers to start from.
+// Writes the seed corpus of every harness: make_seed_corpus FOLDER fills FOLDER/3ds, FOLDER/xfile,
+// FOLDER/move, FOLDER/lwo, FOLDER/lwo_series, FOLDER/particle and FOLDER/glyph with small well-formed
+// inputs (and a few near misses) for the fuzzers to start from.
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "3ds_file_builder.h"
+#include "lwo_test_support.h"
 
 namespace {
 
@@ -68,6 +70,103 @@ std::vector<std::string> MoveSeeds()
     };
 }
 
+std::string Text(const std::vector<uint8_t>& bytes, size_t cut) { return std::string(bytes.begin(), bytes.begin() + cut); }
+
+// A ridge along z whose slopes fall by drop, two surfaces; the key frames of the series seeds.
+lwo_test::LwoFile Roof(float drop, bool withUvs)
+{
+    using namespace lwo_test;
+    LwoFile file;
+    file.Chunk("TAGS", Tags({"A", "B"}))
+        .Chunk("PNTS", Points({{-1, -drop, -1}, {-1, -drop, 1}, {0, 0, -1}, {0, 0, 1}, {1, -drop, -1}, {1, -drop, 1}}))
+        .Chunk("POLS", Faces({{0, 1, 3, 2}, {2, 3, 5, 4}}))
+        .Chunk("PTAG", PolygonTags({1, 0}));
+    if (withUvs)
+        file.Chunk("VMAP", UvMap({{0, 0, 0}, {3, 1, 1}})).Chunk("VMAD", PolygonUvMap({{2, 1, 0.5f, 0.5f}}));
+    return file;
+}
+
+std::vector<std::string> LwoSeeds()
+{
+    using namespace lwo_test;
+    LwoFile textured = TwoSurfaceCube();
+    textured.Chunk("VMAD", PolygonUvMap({{4, 0, 0.9f, 0.2f}, {1, 5, 0.1f, 0.1f}}))
+        .Chunk("CLIP", StillClip(1, "Images/wood.png"))
+        .Chunk("CLIP", StillClip(2, "C:\\maps\\stone.png"))
+        .Chunk("SURF", Surface("Green", 0, 1, 0, lwo_test::Bytes().Sub("BLOK", lwo_test::Bytes().Sub("IMAG", lwo_test::Bytes().U2(1)))));
+    LwoFile mixed;
+    mixed.Chunk("TEXT", lwo_test::Bytes{{'a', 'b', 'c'}})
+        .Chunk("PNTS", Points({{0, 0, 0}, {2, 0, 0}, {3, 2, 0}, {1, 3, 0}, {-1, 2, 0}, {6, 6, 6}, {5, 5, 5}}))
+        .Chunk("POLS", Faces({{5}, {0, 1, 2, 3, 4}, {5, 6}}))
+        .Chunk("PTAG", PolygonTags({0, 1, 0}));
+    const std::vector<uint8_t> cube = TwoSurfaceCube().Bytes_();
+    return {
+        Text(cube),
+        Text(textured.Bytes_()),
+        Text(mixed.Bytes_()),
+        Text(Roof(1, true).Bytes_()),
+        Text(cube, cube.size() / 2),
+    };
+}
+
+// Two or three files back to back: matching key frames, then ones with fewer points, other polygons
+// or other splits than file 0.
+std::vector<std::string> LwoSeriesSeeds()
+{
+    using namespace lwo_test;
+    LwoFile fewer;
+    fewer.Chunk("PNTS", Points({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}})).Chunk("POLS", Faces({{0, 1, 2}}));
+    LwoFile gentle = Roof(0.1f, false);
+    return {
+        Text(Roof(1, false).Bytes_()) + Text(Roof(0.1f, false).Bytes_()) + Text(Roof(2, false).Bytes_()),
+        Text(Roof(1, true).Bytes_()) + Text(fewer.Bytes_()) + Text(TwoSurfaceCube().Bytes_()),
+        Text(gentle.Bytes_()) + Text(Roof(1, true).Bytes_()),
+    };
+}
+
+std::vector<std::string> ParticleSeeds()
+{
+    const std::string body =
+        "Position=(1.0000, 2.0000, 3.0000)\n"
+        "Gravity=(0.0000, -9.8100, 0.0000)\n"
+        "SpawnDir1=(-1.0000, 0.5000, -1.0000)\n"
+        "SpawnDir2=(1.0000, 2.0000, 1.0000)\n"
+        "StartColor1=(1.0000, 0.5000, 0.2500, 1.0000)\n"
+        "StartColor2=(1.0000, 0.7500, 0.5000, 1.0000)\n"
+        "EndColor1=(0.0000, 0.0000, 0.0000, 0.0000)\n"
+        "EndColor2=(0.1000, 0.1000, 0.1000, 0.0000)\n"
+        "EmitRate=(50.0000, 80.0000)\n"
+        "EmitRadius=(0.5000, 0.2500, 0.5000)\n"
+        "Lifetime=(1.5000, 2.5000)\n"
+        "Size=(3.0000, 6.0000)\n"
+        "SrcBlend=D3DBLEND_SRCALPHA\n"
+        "DestBlend=D3DBLEND_ONE\n"
+        "MaxParticles=500\n"
+        "Texture=Data\\spark.png\n";
+    std::string windows;
+    for (char c : "[ParticleSystem 1.00]\n" + body) {
+        if (c == '\n')
+            windows += '\r';
+        windows += c;
+    }
+    return {
+        "[ParticleSystem 1.00]\n" + body,
+        windows,
+        "[ParticleSystem 1.00]\nPosition = ( 1 , 2 , 3 )\nSrcBlend=d3dblend_zero\nDestBlend=D3DBLEND_INVDESTCOLOR\n"
+        "Unknown=1\nTexture=\n",
+        "[ParticleSystem 1.00]\nSize=(1, 2)\nSize=(3, 4)\n",
+    };
+}
+
+std::vector<std::string> GlyphSeeds()
+{
+    return {
+        "A 0,0 16,16\nB 16,0 32,16\n  C\t32 , 0 48 , 16 trailing\n",
+        "a 0,0 256,256\r\n\n, 1,2 3,4\n0 -1,0 4,4\nx 10,10\n",
+        "Z 0,0 2147483647,1\nY 250,250 256,256\n",
+    };
+}
+
 bool WriteSeeds(const std::string& folder, const char* name, const std::vector<std::string>& seeds)
 {
     const std::string dir = folder + "/" + name;
@@ -90,7 +189,9 @@ int main(int argc, char** argv)
     const std::string folder = argv[1];
     mkdir(folder.c_str(), 0755);
     if (!WriteSeeds(folder, "3ds", ThreeDSSeeds()) || !WriteSeeds(folder, "xfile", XFileSeeds()) ||
-        !WriteSeeds(folder, "move", MoveSeeds())) {
+        !WriteSeeds(folder, "move", MoveSeeds()) || !WriteSeeds(folder, "lwo", LwoSeeds()) ||
+        !WriteSeeds(folder, "lwo_series", LwoSeriesSeeds()) || !WriteSeeds(folder, "particle", ParticleSeeds()) ||
+        !WriteSeeds(folder, "glyph", GlyphSeeds())) {
         std::fprintf(stderr, "cannot write the corpus under %s\n", folder.c_str());
         return 1;
     }

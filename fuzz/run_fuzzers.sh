@@ -3,11 +3,15 @@
 # generated seed corpus. Exits non-zero when a harness crashes or the build fails; crash inputs are
 # left in the harness's folder under BUILD/fuzz-runs.
 # Usage: fuzz/run_fuzzers.sh [SECONDS] [BUILD]   (BUILD defaults to build-fuzz in the source tree)
+# FUZZ_ONLY="fuzz_lwo_reader fuzz_glyph_table" runs only the harnesses named.
 set -euo pipefail
 
 seconds=${1:-20}
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${2:-$source_dir/build-fuzz}
+# Each harness runs inside its own folder, so a relative build folder is made absolute first.
+mkdir -p "$build_dir"
+build_dir=$(cd "$build_dir" && pwd)
 jobs=${FUZZ_JOBS:-2}
 
 cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -21,9 +25,13 @@ mkdir -p "$runs"
 "$build_dir/fuzz/make_seed_corpus" "$runs/seeds"
 
 status=0
-for pair in fuzz_3ds_reader:3ds fuzz_xfile_parser:xfile fuzz_move_file:move; do
+for pair in fuzz_3ds_reader:3ds fuzz_xfile_parser:xfile fuzz_move_file:move fuzz_lwo_reader:lwo \
+  fuzz_lwo_series:lwo_series fuzz_particle_file:particle fuzz_glyph_table:glyph; do
   harness=${pair%%:*}
   seeds=${pair##*:}
+  if [ -n "${FUZZ_ONLY:-}" ] && [[ " $FUZZ_ONLY " != *" $harness "* ]]; then
+    continue
+  fi
   work=$runs/$harness
   mkdir -p "$work/corpus"
   echo "== $harness: $seconds s"

@@ -1,5 +1,8 @@
 #include "effects/ParticleEmitter.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "screen/Screen.h"
 
 const BLENDINGMODE CParticleEmitter::m_BlendingModes[CParticleEmitter::NUMBLENDINGMODES] = {
@@ -140,8 +143,11 @@ void CParticleEmitter::Update(float /*time*/, float step)
         particle.m_vVelocity += m_Gravity * step;
     }
 
+    // One step never emits more than the pool holds; bounding the count first keeps a rate past the
+    // int range (or one that is no number) from overflowing it.
     const float rate = m_EmitRate.GetRandomNumInRange();
-    const float wanted = rate * step;
+    const float limit = static_cast<float>(CRecyclingArray::NUMELEMENTS);
+    const float wanted = std::isnan(rate * step) ? 0.0f : std::clamp(rate * step, -limit, limit);
     int count = static_cast<int>(wanted);
     m_EmitRemainder += wanted - static_cast<float>(count);
     if (m_EmitRemainder > 1.0f) {

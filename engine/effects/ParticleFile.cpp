@@ -1,4 +1,5 @@
-// The particle-system file: a header line, then one "name=value" line per parameter.
+// The particle-system file: a header line, then one "name=value" line per parameter. The reader fills
+// a settings record; Load copies a whole file's settings into the emitter, Save writes them out.
 #include <strings.h>
 
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "effects/ParticleEmitter.h"
+#include "effects/ParticleFile.h"
 #include "platform_files.h"
 
 namespace {
@@ -163,6 +165,96 @@ bool CParticleEmitter::Save(const char* filename)
     return true;
 }
 
+namespace {
+
+bool ReadHeader(FILE* file, CString& error)
+{
+    std::string line;
+    ReadLine(file, line);
+    if (line.substr(0, kHeaderLineLength).find(kHeader) == std::string::npos) {
+        error = "Invalid Header (missing \"[ParticleSystem 1.00]\")";
+        return false;
+    }
+    return true;
+}
+
+// Every "name=value" line after the header; a line without "=" is a name with an empty value.
+bool ReadValues(FILE* file, std::map<std::string, std::string>& values, CString& error)
+{
+    std::string line;
+    int lines = 0;
+    while (ReadLine(file, line)) {
+        if (++lines >= kMaxLines) {
+            error = "File too big (most likely not a particle system file)";
+            return false;
+        }
+        if (line.size() <= 1)
+            continue;
+        std::string name = line;
+        std::string value;
+        const size_t equals = line.find('=');
+        if (equals != std::string::npos) {
+            name = line.substr(0, equals);
+            value = line.substr(equals + 1);
+            if (!value.empty() && value.back() == '\n')
+                value.pop_back();
+        }
+        if (!values.emplace(name, value).second) {
+            error = "Duplicate value encountered.";
+            return false;
+        }
+    }
+    if (std::ferror(file)) {
+        error = "Unknown error.";
+        return false;
+    }
+    return true;
+}
+
+bool HasEveryName(const std::map<std::string, std::string>& values, CString& error)
+{
+    static const char* const kKeys[] = {"Position",    "Gravity",     "SpawnDir1", "SpawnDir2",
+                                        "StartColor1", "StartColor2", "EndColor1", "EndColor2",
+                                        "EmitRate",    "EmitRadius",  "Lifetime",  "Size",
+                                        "SrcBlend",    "DestBlend",   "MaxParticles", "Texture"};
+    for (const char* key : kKeys) {
+        if (values.find(key) == values.end()) {
+            error = CString((std::string("Missing property \"") + key + "\"!").c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ReadParticleFile(FILE* file, SParticleFileSettings& settings, CString& error)
+{
+    std::map<std::string, std::string> values;
+    if (!ReadHeader(file, error) || !ReadValues(file, values, error) || !HasEveryName(values, error))
+        return false;
+    if (!ParseBlendMode(values["SrcBlend"], settings.srcBlendMode) ||
+        !ParseBlendMode(values["DestBlend"], settings.destBlendMode)) {
+        error = kInvalidBlend;
+        return false;
+    }
+    settings.position = ParseVector(values["Position"]);
+    settings.gravity = ParseVector(values["Gravity"]);
+    settings.spawnDir1 = ParseVector(values["SpawnDir1"]);
+    settings.spawnDir2 = ParseVector(values["SpawnDir2"]);
+    settings.startColor1 = ParseColor(values["StartColor1"]);
+    settings.startColor2 = ParseColor(values["StartColor2"]);
+    settings.endColor1 = ParseColor(values["EndColor1"]);
+    settings.endColor2 = ParseColor(values["EndColor2"]);
+    settings.emitRate = ParseMinMax(values["EmitRate"]);
+    settings.emitRadius = ParseVector(values["EmitRadius"]);
+    settings.lifetime = ParseMinMax(values["Lifetime"]);
+    settings.size = ParseMinMax(values["Size"]);
+    settings.maxParticles = std::atoi(values["MaxParticles"].c_str());
+    settings.textureFile = CString(values["Texture"].substr(0, kMaxTextureName).c_str());
+    return true;
+}
+
 bool CParticleEmitter::Load(const char* filename)
 {
     try {
@@ -171,75 +263,25 @@ bool CParticleEmitter::Load(const char* filename)
             m_strLastError = kOpenFailed;
             return false;
         }
-        std::string line;
-        ReadLine(in.file, line);
-        if (line.substr(0, kHeaderLineLength).find(kHeader) == std::string::npos) {
-            m_strLastError = "Invalid Header (missing \"[ParticleSystem 1.00]\")";
+        SParticleFileSettings settings;
+        if (!ReadParticleFile(in.file, settings, m_strLastError))
             return false;
-        }
-
-        std::map<std::string, std::string> values;
-        int lines = 0;
-        while (ReadLine(in.file, line)) {
-            if (++lines >= kMaxLines) {
-                m_strLastError = "File too big (most likely not a particle system file)";
-                return false;
-            }
-            if (line.size() <= 1)
-                continue;
-            std::string name = line;
-            std::string value;
-            const size_t equals = line.find('=');
-            if (equals != std::string::npos) {
-                name = line.substr(0, equals);
-                value = line.substr(equals + 1);
-                if (!value.empty() && value.back() == '\n')
-                    value.pop_back();
-            }
-            if (!values.emplace(name, value).second) {
-                m_strLastError = "Duplicate value encountered.";
-                return false;
-            }
-        }
-        if (std::ferror(in.file)) {
-            m_strLastError = "Unknown error.";
-            return false;
-        }
-
-        static const char* const kKeys[] = {"Position",    "Gravity",     "SpawnDir1", "SpawnDir2",
-                                            "StartColor1", "StartColor2", "EndColor1", "EndColor2",
-                                            "EmitRate",    "EmitRadius",  "Lifetime",  "Size",
-                                            "SrcBlend",    "DestBlend",   "MaxParticles", "Texture"};
-        for (const char* key : kKeys) {
-            if (values.find(key) == values.end()) {
-                m_strLastError = CString((std::string("Missing property \"") + key + "\"!").c_str());
-                return false;
-            }
-        }
-
-        // Everything is read into a copy first, so that a file that fails half-way leaves the
-        // emitter as it was.
-        int source = 0, dest = 0;
-        if (!ParseBlendMode(values["SrcBlend"], source) || !ParseBlendMode(values["DestBlend"], dest)) {
-            m_strLastError = kInvalidBlend;
-            return false;
-        }
-        m_Position = ParseVector(values["Position"]);
-        m_Gravity = ParseVector(values["Gravity"]);
-        m_SpawnDir1 = ParseVector(values["SpawnDir1"]);
-        m_SpawnDir2 = ParseVector(values["SpawnDir2"]);
-        m_StartColor1 = ParseColor(values["StartColor1"]);
-        m_StartColor2 = ParseColor(values["StartColor2"]);
-        m_EndColor1 = ParseColor(values["EndColor1"]);
-        m_EndColor2 = ParseColor(values["EndColor2"]);
-        m_EmitRate = ParseMinMax(values["EmitRate"]);
-        m_EmitRadius = ParseVector(values["EmitRadius"]);
-        m_Lifetime = ParseMinMax(values["Lifetime"]);
-        m_Size = ParseMinMax(values["Size"]);
-        m_SrcBlendMode = source;
-        m_DestBlendMode = dest;
-        m_MaxParticles = std::atoi(values["MaxParticles"].c_str());
-        m_TextureFile = CString(values["Texture"].substr(0, kMaxTextureName).c_str());
+        m_Position = settings.position;
+        m_Gravity = settings.gravity;
+        m_SpawnDir1 = settings.spawnDir1;
+        m_SpawnDir2 = settings.spawnDir2;
+        m_StartColor1 = settings.startColor1;
+        m_StartColor2 = settings.startColor2;
+        m_EndColor1 = settings.endColor1;
+        m_EndColor2 = settings.endColor2;
+        m_EmitRate = settings.emitRate;
+        m_EmitRadius = settings.emitRadius;
+        m_Lifetime = settings.lifetime;
+        m_Size = settings.size;
+        m_SrcBlendMode = settings.srcBlendMode;
+        m_DestBlendMode = settings.destBlendMode;
+        m_MaxParticles = settings.maxParticles;
+        m_TextureFile = settings.textureFile;
         return true;
     } catch (const std::exception&) {
         m_strLastError = "Unknown error.";

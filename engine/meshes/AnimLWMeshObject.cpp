@@ -1,3 +1,4 @@
+// The series reader and the blend of its key frames into the vertex buffer.
 #include "meshes/AnimLWMeshObject.h"
 
 #include <windows.h>
@@ -49,25 +50,16 @@ void CAnimLWMeshObject::Init()
     m_strType = "CAnimLWMeshObject";
 }
 
-// Every file is read the way file 0 was (triangles sorted by material, creases split where file 0's
-// positions split them), so all key frames list the same points in the buffer's order. Each entry
-// holds exactly the buffer's vertex count; points a damaged file lacks take file 0's.
+// Each entry holds exactly the buffer's vertex count, in the buffer's order (see ReadKeyFrame).
 void CAnimLWMeshObject::LoadKeyFrames(int vertices)
 {
     m_nFiles = GetNumberOfFiles();
     m_pKeyFrames.assign(m_nFiles, {});
     for (unsigned int k = 0; k < m_nFiles; ++k) {
         InitLwoParameters();
-        const std::vector<SLWVertex>& base = m_pKeyFrames[0];
-        LoadMesh(SeriesFile(k), false, k > 0 ? base.data() : nullptr, k > 0 ? static_cast<int>(base.size()) : 0);
-        std::vector<SLWVertex> points = std::move(m_pPoints);
-        points.resize(std::min<size_t>(points.size(), std::max(m_nVertices, 0)));
-        for (int i = static_cast<int>(points.size()); i < vertices; ++i)
-            points.push_back(k > 0 && i < static_cast<int>(base.size()) ? base[i] : SLWVertex{});
-        points.resize(vertices);
-        m_pKeyFrames[k] = std::move(points);
-        m_pPoints.clear();
-        m_pIndexes.clear();
+        const bool opened = OpenFileInBuffer(SeriesFile(k));
+        m_pKeyFrames[k] = ReadKeyFrame(m_Reader, opened ? &m_pFileBuffer : nullptr, k > 0 ? &m_pKeyFrames[0] : nullptr,
+                                       vertices, ReadOptions(false));
     }
     m_pFileBuffer.clear();
     m_nFileLength = 0;

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "meshes/LWKeyFrames.h"
 #include "meshes/LWMeshObject.h"
 
 class CAnimLWMeshObject : public CLWMeshObject {
@@ -30,7 +31,7 @@ protected:
     float m_fFrameDuration;
     float m_fLastSwitch;
     unsigned int m_nCurrentKey;
-    std::vector<std::vector<SLWVertex>> m_pKeyFrames;
+    std::vector<SLWKeyFrame> m_pKeyFrames;
     unsigned int m_nFiles;
 
 private:

@@ -240,6 +240,12 @@ public:
         m_Files.push_back(path);
         return WindowsName(leaf);
     }
+    // The path of a file that the caller writes itself (a texture, say); removed with the folder.
+    std::string FilePath(const std::string& leaf)
+    {
+        m_Files.push_back(m_Path + "/" + leaf);
+        return m_Files.back();
+    }
     std::string WindowsName(const std::string& leaf) const { return m_Path + "\\" + leaf; }
     std::string Directory() const { return m_Path + "\\"; }
 

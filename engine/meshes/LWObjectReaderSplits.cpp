@@ -1,14 +1,51 @@
 // Point splits and normals: a UV seam gives a polygon its own copy of a point, a crease sharper than
 // the smoothing angle gives each group of similarly facing triangles its own copy, and every point then
 // gets the average normal of the triangles around it.
-#include "meshes/LWMeshObject.h"
+#include "meshes/LWObjectReader.h"
 
 #include <algorithm>
 
+#include <cmath>
+
 #include "meshes/LWMeshObjectMessages.h"
 
+namespace {
+
+// A zero vector has no direction and stays zero instead of becoming NaN.
+void Normalize(D3DVECTOR& v)
+{
+    const float length = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+    if (length == 0)
+        return;
+    v.x /= length;
+    v.y /= length;
+    v.z /= length;
+}
+
+// (b - a) x (c - a), normalised.
+D3DVECTOR GetFaceNormal(const D3DVECTOR& a, const D3DVECTOR& b, const D3DVECTOR& c)
+{
+    const D3DVECTOR u{b.x - a.x, b.y - a.y, b.z - a.z}, v{c.x - a.x, c.y - a.y, c.z - a.z};
+    D3DVECTOR normal{u.y * v.z - u.z * v.y, u.z * v.x - u.x * v.z, u.x * v.y - u.y * v.x};
+    Normalize(normal);
+    return normal;
+}
+
+// The cosine is divided by the first vector's length only (the normals compared are unit or zero) and
+// clamped, so that rounding gives 0 or pi for parallel vectors rather than NaN.
+float AngleBetweenVectors(const D3DVECTOR& u, const D3DVECTOR& v)
+{
+    const float length = std::sqrt(u.x * u.x + u.y * u.y + u.z * u.z);
+    if (length == 0)
+        return 0;
+    const float cosine = (u.x * v.x + u.y * v.y + u.z * v.z) / length;
+    return std::acos(std::clamp(cosine, -1.0f, 1.0f));
+}
+
+}  // namespace
+
 // The point array grows by doubling; indexes are 16-bit, so the model may not pass 65,536 points.
-bool CLWMeshObject::AppendPoint(const SLWVertex& point)
+bool CLWObjectReader::AppendPoint(const SLWVertex& point)
 {
     const int count = m_nVertices;
     if (count + 1 > kMaxPoints) {
@@ -20,11 +57,11 @@ bool CLWMeshObject::AppendPoint(const SLWVertex& point)
         m_pPoints.resize(m_nPointCapacity);
     }
     m_pPoints[count] = point;
-    SetNumberVertices(count + 1);
+    m_nVertices = count + 1;
     return true;
 }
 
-bool CLWMeshObject::DuplicateVertice(uint16_t point, uint16_t polygon, float u, float v, bool /*unused*/)
+bool CLWObjectReader::DuplicateVertice(uint16_t point, uint16_t polygon, float u, float v)
 {
     const int added = m_nVertices;
     SLWVertex copy = m_pPoints[point];
@@ -49,7 +86,7 @@ bool CLWMeshObject::DuplicateVertice(uint16_t point, uint16_t polygon, float u, 
     return true;
 }
 
-bool CLWMeshObject::DuplicateVertice(uint16_t point, const int* corners, int count)
+bool CLWObjectReader::DuplicateVertice(uint16_t point, const int* corners, int count)
 {
     const int added = m_nVertices;
     SLWVertex copy = m_pPoints[point];
@@ -63,7 +100,7 @@ bool CLWMeshObject::DuplicateVertice(uint16_t point, const int* corners, int cou
 }
 
 // The corners (positions in the working indexes) of every point, in index order.
-bool CLWMeshObject::CreateAdjTable()
+bool CLWObjectReader::CreateAdjTable()
 {
     m_pCorners.assign(m_nVertices, {});
     for (size_t i = 0; i < m_pIndexes.size(); ++i) {
@@ -81,7 +118,7 @@ bool CLWMeshObject::CreateAdjTable()
     return true;
 }
 
-D3DVECTOR CLWMeshObject::TriangleNormal(int triangle, const SLWVertex* reference, int referenceCount)
+D3DVECTOR CLWObjectReader::TriangleNormal(int triangle, const SLWVertex* reference, int referenceCount)
 {
     const uint16_t* corner = &m_pIndexes[3 * static_cast<size_t>(triangle)];
     const bool useReference = reference && std::max({corner[0], corner[1], corner[2]}) < referenceCount;
@@ -94,7 +131,7 @@ D3DVECTOR CLWMeshObject::TriangleNormal(int triangle, const SLWVertex* reference
 
 // Corners whose triangles face within the smoothing angle of a cluster's first corner join it; every
 // cluster after the first gets its own copy of the point.
-bool CLWMeshObject::SplitCreases(int point, const SLWVertex* reference, int referenceCount)
+bool CLWObjectReader::SplitCreases(int point, const SLWVertex* reference, int referenceCount)
 {
     const std::vector<int> corners = m_pCorners[point];
     const size_t n = corners.size();
@@ -108,7 +145,7 @@ bool CLWMeshObject::SplitCreases(int point, const SLWVertex* reference, int refe
             continue;
         assigned[i] = true;
         std::vector<int> cluster{corners[i]};
-        for (size_t j = 0; j < n && !m_bFlatShading; ++j) {
+        for (size_t j = 0; j < n && !m_Options.flatShading; ++j) {
             if (j != i && AngleBetweenVectors(normals[i], normals[j]) < m_fSmoothingAngle) {
                 cluster.push_back(corners[j]);
                 assigned[j] = true;
@@ -123,7 +160,7 @@ bool CLWMeshObject::SplitCreases(int point, const SLWVertex* reference, int refe
     return true;
 }
 
-bool CLWMeshObject::CheckAngles(const SLWVertex* reference, int referenceCount)
+bool CLWObjectReader::CheckAngles(const SLWVertex* reference, int referenceCount)
 {
     if (!CreateAdjTable())
         return false;
@@ -136,7 +173,7 @@ bool CLWMeshObject::CheckAngles(const SLWVertex* reference, int referenceCount)
 }
 
 // A point no triangle uses keeps a zero normal. The box starts at the origin, so it always holds it.
-void CLWMeshObject::ComputeNormals()
+void CLWObjectReader::ComputeNormals()
 {
     m_vBoxMax = D3DXVECTOR3(0, 0, 0);
     m_vBoxMin = D3DXVECTOR3(0, 0, 0);

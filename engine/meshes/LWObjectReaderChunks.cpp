@@ -1,12 +1,12 @@
 // The LightWave reader's chunk handlers: tags, points, clips, layers, polygons, polygon tags, surfaces
 // and the TXUV maps. Each reads within its chunk and refuses indexes past what was read before.
-#include "meshes/LWMeshObject.h"
+#include "meshes/LWObjectReader.h"
 
 #include <algorithm>
 
 #include "meshes/LWMeshObjectMessages.h"
 
-bool CLWMeshObject::ChunkTag(unsigned int& position)
+bool CLWObjectReader::ChunkTag(unsigned int& position)
 {
     SChunk chunk{};
     if (!OpenChunk(position, chunk))
@@ -22,7 +22,7 @@ bool CLWMeshObject::ChunkTag(unsigned int& position)
     return true;
 }
 
-bool CLWMeshObject::ChunkPnts(unsigned int& position)
+bool CLWObjectReader::ChunkPnts(unsigned int& position)
 {
     SChunk chunk{};
     if (!OpenChunk(position, chunk))
@@ -32,11 +32,11 @@ bool CLWMeshObject::ChunkPnts(unsigned int& position)
         DisplayError(lw_messages::kTooManyPoints);
         return false;
     }
-    SetNumberVertices(count);
+    m_nVertices = count;
     m_pPoints.assign(count, SLWVertex{});
     m_nPointCapacity = count;
     for (int i = 0; i < count; ++i) {
-        const unsigned char* p = &m_pFileBuffer[chunk.start + 12u * i];
+        const unsigned char* p = &m_pFile[chunk.start + 12u * i];
         SLWVertex& point = m_pPoints[i];
         point.x = ChunkToFloat(p);
         point.y = ChunkToFloat(p + 4);
@@ -48,7 +48,7 @@ bool CLWMeshObject::ChunkPnts(unsigned int& position)
     return true;
 }
 
-bool CLWMeshObject::ChunkClip(unsigned int& position)
+bool CLWObjectReader::ChunkClip(unsigned int& position)
 {
     SChunk chunk{};
     if (!OpenChunk(position, chunk))
@@ -57,16 +57,16 @@ bool CLWMeshObject::ChunkClip(unsigned int& position)
         DisplayError(lw_messages::kTruncated);
         return false;
     }
-    const unsigned int index = ChunkToUInt(&m_pFileBuffer[position]);
+    const unsigned int index = ChunkToUInt(&m_pFile[position]);
     if (index >= kClipSlots) {
         DisplayError(lw_messages::kTooManyClips);
         return false;
     }
-    if (!CompareChunk("STIL", &m_pFileBuffer[position + 4])) {
+    if (!CompareChunk("STIL", &m_pFile[position + 4])) {
         DisplayError(lw_messages::kNotStill);
         return false;
     }
-    const unsigned int length = ChunkToUShort(&m_pFileBuffer[position + 8]);
+    const unsigned int length = ChunkToUShort(&m_pFile[position + 8]);
     unsigned int name = position + 10;
     const unsigned int nameEnd = std::min(chunk.end, name + length);
     CString path;
@@ -80,7 +80,7 @@ bool CLWMeshObject::ChunkClip(unsigned int& position)
     return true;
 }
 
-bool CLWMeshObject::ChunkLayr(unsigned int& position)
+bool CLWObjectReader::ChunkLayr(unsigned int& position)
 {
     SChunk chunk{};
     if (!OpenChunk(position, chunk))
@@ -93,12 +93,12 @@ bool CLWMeshObject::ChunkLayr(unsigned int& position)
     return true;
 }
 
-bool CLWMeshObject::ChunkPols(unsigned int& position)
+bool CLWObjectReader::ChunkPols(unsigned int& position)
 {
     SChunk chunk{};
     if (!OpenChunk(position, chunk))
         return false;
-    if (chunk.end - chunk.start < 4 || !CompareChunk("FACE", &m_pFileBuffer[position])) {
+    if (chunk.end - chunk.start < 4 || !CompareChunk("FACE", &m_pFile[position])) {
         DisplayError(lw_messages::kNotFace);
         return false;
     }
@@ -115,18 +115,18 @@ bool CLWMeshObject::ChunkPols(unsigned int& position)
     int triangles = 0;
     for (int n : m_pFaceVertexCounts)
         triangles += n - 2;
-    SetNumberFaces(triangles);
+    m_nFaces = triangles;
     GetVertices(m_pIndexes, first, size, triangles);
     CloseChunk(position, chunk);
     return true;
 }
 
-bool CLWMeshObject::ChunkPtag(unsigned int& position)
+bool CLWObjectReader::ChunkPtag(unsigned int& position)
 {
     SChunk chunk{};
     if (!OpenChunk(position, chunk))
         return false;
-    if (chunk.end - chunk.start < 4 || !CompareChunk("SURF", &m_pFileBuffer[position])) {
+    if (chunk.end - chunk.start < 4 || !CompareChunk("SURF", &m_pFile[position])) {
         DisplayError(lw_messages::kNotSurfTag);
         return false;
     }
@@ -139,7 +139,7 @@ bool CLWMeshObject::ChunkPtag(unsigned int& position)
             DisplayError(lw_messages::kBadIndex);
             return false;
         }
-        const int tag = ChunkToUShort(&m_pFileBuffer[position + 4 + 4 * j + 2]);
+        const int tag = ChunkToUShort(&m_pFile[position + 4 + 4 * j + 2]);
         const int firstTriangle = m_pPolygonFirstTriangle[j];
         if (firstTriangle < 0)
             continue;
@@ -148,33 +148,33 @@ bool CLWMeshObject::ChunkPtag(unsigned int& position)
         largest = std::max(largest, tag);
     }
     ReorderIndexes(materials, m_pIndexes, triangles);
-    if (m_bReadTags) {
-        SetNumberMaterials(largest + 1);
-        ApplyMaterialRanges(materials, largest);
+    if (m_Options.readTags) {
+        m_Target.SetNumberMaterials(largest + 1);
+        ApplyMaterialRanges(materials);
     }
     CloseChunk(position, chunk);
     return true;
 }
 
 // Each material whose run ends before the last triangle gets the first triangle after its run.
-void CLWMeshObject::ApplyMaterialRanges(const std::vector<int>& materials, int /*largest*/)
+void CLWObjectReader::ApplyMaterialRanges(const std::vector<int>& materials)
 {
     int running = 0;
     for (size_t k = 0; k < materials.size(); ++k) {
         if (materials[k] != running) {
-            SetMaterialIndex(running, static_cast<int>(k));
+            m_Target.SetMaterialIndex(running, static_cast<int>(k));
             running = materials[k];
         }
     }
 }
 
-bool CLWMeshObject::ReadUvMapHeader(unsigned int& position, const SChunk& chunk)
+bool CLWObjectReader::ReadUvMapHeader(unsigned int& position, const SChunk& chunk)
 {
     if (chunk.end - position < 6) {
         DisplayError(lw_messages::kTruncated);
         return false;
     }
-    if (!CompareChunk("TXUV", &m_pFileBuffer[position])) {
+    if (!CompareChunk("TXUV", &m_pFile[position])) {
         DisplayError(lw_messages::kNotTxuv);
         return false;
     }
@@ -183,39 +183,39 @@ bool CLWMeshObject::ReadUvMapHeader(unsigned int& position, const SChunk& chunk)
     return ReadString(position, chunk.end, name);
 }
 
-bool CLWMeshObject::ChunkVmap(unsigned int& position)
+bool CLWObjectReader::ChunkVmap(unsigned int& position)
 {
     SChunk chunk{};
     if (!OpenChunk(position, chunk) || !ReadUvMapHeader(position, chunk))
         return false;
     for (; position + 10 <= chunk.end; position += 10) {
-        const int point = ChunkToUShort(&m_pFileBuffer[position]);
+        const int point = ChunkToUShort(&m_pFile[position]);
         if (point >= m_nVertices) {
             DisplayError(lw_messages::kBadIndex);
             return false;
         }
-        m_pPoints[point].u = ChunkToFloat(&m_pFileBuffer[position + 2]);
-        m_pPoints[point].v = 1.0f - ChunkToFloat(&m_pFileBuffer[position + 6]);
+        m_pPoints[point].u = ChunkToFloat(&m_pFile[position + 2]);
+        m_pPoints[point].v = 1.0f - ChunkToFloat(&m_pFile[position + 6]);
     }
     CloseChunk(position, chunk);
     return true;
 }
 
-bool CLWMeshObject::ChunkVmad(unsigned int& position)
+bool CLWObjectReader::ChunkVmad(unsigned int& position)
 {
     SChunk chunk{};
     if (!OpenChunk(position, chunk) || !ReadUvMapHeader(position, chunk))
         return false;
     for (; position + 12 <= chunk.end; position += 12) {
-        const unsigned short point = ChunkToUShort(&m_pFileBuffer[position]);
-        const unsigned short polygon = ChunkToUShort(&m_pFileBuffer[position + 2]);
+        const unsigned short point = ChunkToUShort(&m_pFile[position]);
+        const unsigned short polygon = ChunkToUShort(&m_pFile[position + 2]);
         if (point >= m_nVertices || polygon >= m_pPolygonVertexCounts.size()) {
             DisplayError(lw_messages::kBadIndex);
             return false;
         }
-        const float u = ChunkToFloat(&m_pFileBuffer[position + 4]);
-        const float v = ChunkToFloat(&m_pFileBuffer[position + 8]);
-        if (!DuplicateVertice(point, polygon, u, 1.0f - v, false))
+        const float u = ChunkToFloat(&m_pFile[position + 4]);
+        const float v = ChunkToFloat(&m_pFile[position + 8]);
+        if (!DuplicateVertice(point, polygon, u, 1.0f - v))
             return false;
     }
     CloseChunk(position, chunk);

@@ -1,5 +1,5 @@
 // Surfaces: the material colours of a SURF chunk and the still-image textures its blocks name.
-#include "meshes/LWMeshObject.h"
+#include "meshes/LWObjectReader.h"
 
 #include "meshes/LWMeshObjectMessages.h"
 
@@ -14,7 +14,7 @@ D3DCOLORVALUE Colour(float r, float g, float b) { return {r, g, b, 1.0f}; }
 
 }  // namespace
 
-bool CLWMeshObject::ChunkSurf(unsigned int& position)
+bool CLWObjectReader::ChunkSurf(unsigned int& position)
 {
     SChunk chunk{};
     if (!OpenChunk(position, chunk))
@@ -34,13 +34,13 @@ bool CLWMeshObject::ChunkSurf(unsigned int& position)
 }
 
 // COLR first, then DIFF, SPEC and BLOK up to the chunk end; a surface no tag names changes nothing.
-bool CLWMeshObject::ReadSurfaceColour(unsigned int& position, unsigned int end, int material)
+bool CLWObjectReader::ReadSurfaceColour(unsigned int& position, unsigned int end, int material)
 {
     float r = 0, g = 0, b = 0;
     bool first = true;
     while (position + 6 <= end) {
-        const unsigned char* id = &m_pFileBuffer[position];
-        const SSubChunk sub{position + 6, position + 6 + ChunkToUShort(&m_pFileBuffer[position + 4])};
+        const unsigned char* id = &m_pFile[position];
+        const SSubChunk sub{position + 6, position + 6 + ChunkToUShort(&m_pFile[position + 4])};
         if (first && !CompareChunk("COLR", id)) {
             DisplayError(lw_messages::kNotColr);
             return false;
@@ -51,19 +51,19 @@ bool CLWMeshObject::ReadSurfaceColour(unsigned int& position, unsigned int end, 
         }
         const bool applies = material >= 0;
         if (first && sub.end - sub.content >= 12) {
-            r = ChunkToFloat(&m_pFileBuffer[sub.content]);
-            g = ChunkToFloat(&m_pFileBuffer[sub.content + 4]);
-            b = ChunkToFloat(&m_pFileBuffer[sub.content + 8]);
+            r = ChunkToFloat(&m_pFile[sub.content]);
+            g = ChunkToFloat(&m_pFile[sub.content + 4]);
+            b = ChunkToFloat(&m_pFile[sub.content + 8]);
             if (applies) {
-                SetAmbientColor(Colour(r, g, b), material);
-                SetDiffuseColor(Colour(1, 1, 1), material);
-                SetSpecularColor(Colour(0, 0, 0), material);
-                SetEmissiveColor(Colour(0, 0, 0), material);
+                m_Target.SetAmbientColor(Colour(r, g, b), material);
+                m_Target.SetDiffuseColor(Colour(1, 1, 1), material);
+                m_Target.SetSpecularColor(Colour(0, 0, 0), material);
+                m_Target.SetEmissiveColor(Colour(0, 0, 0), material);
             }
         } else if (CompareChunk("DIFF", id) && applies) {
-            SetDiffuseColor(Colour(r, g, b), material);
+            m_Target.SetDiffuseColor(Colour(r, g, b), material);
         } else if (CompareChunk("SPEC", id) && applies) {
-            SetSpecularColor(Colour(r, g, b), material);
+            m_Target.SetSpecularColor(Colour(r, g, b), material);
         } else if (CompareChunk("BLOK", id)) {
             ReadSurfaceBlock(sub.content, sub.end);
         }
@@ -77,23 +77,19 @@ bool CLWMeshObject::ReadSurfaceColour(unsigned int& position, unsigned int end, 
     return true;
 }
 
-// An IMAG naming a clip that holds a name puts that texture, from the model's directory, on slot
-// clip - 1. Clip 0 names nothing.
-void CLWMeshObject::ReadSurfaceBlock(unsigned int position, unsigned int end)
+// An IMAG naming a clip that holds a name puts that texture on slot clip - 1. Clip 0 names nothing.
+void CLWObjectReader::ReadSurfaceBlock(unsigned int position, unsigned int end)
 {
     while (position + 6 <= end) {
-        const unsigned char* id = &m_pFileBuffer[position];
+        const unsigned char* id = &m_pFile[position];
         const unsigned int content = position + 6;
-        const unsigned int subEnd = content + ChunkToUShort(&m_pFileBuffer[position + 4]);
+        const unsigned int subEnd = content + ChunkToUShort(&m_pFile[position + 4]);
         if (subEnd > end)
             return;
         if (CompareChunk("IMAG", id) && subEnd - content >= 2) {
-            const int clip = ChunkToUShort(&m_pFileBuffer[content]);
-            if (clip > 0 && clip < kClipSlots && !m_pClips[clip].IsEmpty()) {
-                CString file;
-                file.Format("%s%s", m_strDirectory, m_pClips[clip]);
-                SetTexture(file, clip - 1);
-            }
+            const int clip = ChunkToUShort(&m_pFile[content]);
+            if (clip > 0 && clip < kClipSlots && !m_pClips[clip].IsEmpty())
+                m_Target.SetClipTexture(m_pClips[clip], clip - 1);
         }
         position = subEnd + ((subEnd - content) & 1u);
     }

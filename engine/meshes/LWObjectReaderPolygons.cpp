@@ -1,6 +1,6 @@
 // Polygons of a POLS chunk: validation, counting, fan triangulation and the stable sort of the
 // triangles by material, with the map that keeps each polygon's triangles findable after the sort.
-#include "meshes/LWMeshObject.h"
+#include "meshes/LWObjectReader.h"
 
 #include <algorithm>
 #include <numeric>
@@ -11,7 +11,7 @@ namespace {
 
 // Calls visit(vertexCount, firstIndexPosition) for every polygon in [position, position + size).
 template <typename Visit>
-void ForEachPolygon(const std::vector<unsigned char>& file, unsigned int position, unsigned int size,
+void ForEachPolygon(const unsigned char* file, unsigned int position, unsigned int size,
                     Visit visit)
 {
     const unsigned int end = position + size;
@@ -25,21 +25,21 @@ void ForEachPolygon(const std::vector<unsigned char>& file, unsigned int positio
 }  // namespace
 
 // Every polygon must lie within the chunk and name only points that were read.
-bool CLWMeshObject::CheckPolygons(unsigned int position, unsigned int end)
+bool CLWObjectReader::CheckPolygons(unsigned int position, unsigned int end)
 {
     while (position < end) {
         if (position + 2 > end) {
             DisplayError(lw_messages::kTruncated);
             return false;
         }
-        const unsigned int count = ChunkToUShort(&m_pFileBuffer[position]);
+        const unsigned int count = ChunkToUShort(&m_pFile[position]);
         position += 2;
         if (position + 2 * count > end) {
             DisplayError(lw_messages::kTruncated);
             return false;
         }
         for (unsigned int i = 0; i < count; ++i, position += 2) {
-            if (ChunkToUShort(&m_pFileBuffer[position]) >= m_nVertices) {
+            if (ChunkToUShort(&m_pFile[position]) >= m_nVertices) {
                 DisplayError(lw_messages::kBadIndex);
                 return false;
             }
@@ -48,57 +48,50 @@ bool CLWMeshObject::CheckPolygons(unsigned int position, unsigned int end)
     return true;
 }
 
-int CLWMeshObject::GetNumberOfPolys(unsigned int position, unsigned int size)
+int CLWObjectReader::GetNumberOfPolys(unsigned int position, unsigned int size)
 {
     int polygons = 0;
-    ForEachPolygon(m_pFileBuffer, position, size, [&](int count, unsigned int) { polygons += count > 2; });
+    ForEachPolygon(m_pFile, position, size, [&](int count, unsigned int) { polygons += count > 2; });
     return polygons;
 }
 
-int CLWMeshObject::GetRealNumberOfPolys(unsigned int position, unsigned int size)
-{
-    int polygons = 0;
-    ForEachPolygon(m_pFileBuffer, position, size, [&](int, unsigned int) { ++polygons; });
-    return polygons;
-}
-
-void CLWMeshObject::GetNumberOfVertexPerFaces(unsigned int position, unsigned int size)
+void CLWObjectReader::GetNumberOfVertexPerFaces(unsigned int position, unsigned int size)
 {
     m_pFaceVertexCounts.clear();
-    ForEachPolygon(m_pFileBuffer, position, size, [&](int count, unsigned int) {
+    ForEachPolygon(m_pFile, position, size, [&](int count, unsigned int) {
         if (count > 2)
             m_pFaceVertexCounts.push_back(count);
     });
 }
 
-void CLWMeshObject::GetRealNumberOfVertexPerFaces(unsigned int position, unsigned int size)
+void CLWObjectReader::GetRealNumberOfVertexPerFaces(unsigned int position, unsigned int size)
 {
     m_pPolygonVertexCounts.clear();
-    ForEachPolygon(m_pFileBuffer, position, size,
+    ForEachPolygon(m_pFile, position, size,
                    [&](int count, unsigned int) { m_pPolygonVertexCounts.push_back(count); });
 }
 
 // (p0 p1 p2), (p0 p2 p3) ... in file winding; polygons of 1 or 2 points make no triangle.
-void CLWMeshObject::GetVertices(std::vector<uint16_t>& indexes, unsigned int position, unsigned int size,
+void CLWObjectReader::GetVertices(std::vector<uint16_t>& indexes, unsigned int position, unsigned int size,
                                 int triangles)
 {
     indexes.assign(3 * static_cast<size_t>(triangles), 0);
     m_pTrianglePolygon.assign(triangles, 0);
     size_t out = 0;
     int polygon = 0;
-    ForEachPolygon(m_pFileBuffer, position, size, [&](int count, unsigned int first) {
+    ForEachPolygon(m_pFile, position, size, [&](int count, unsigned int first) {
         for (int k = 1; k + 1 < count && out / 3 < static_cast<size_t>(triangles); ++k) {
             m_pTrianglePolygon[out / 3] = polygon;
-            indexes[out++] = ChunkToUShort(&m_pFileBuffer[first]);
-            indexes[out++] = ChunkToUShort(&m_pFileBuffer[first + 2 * k]);
-            indexes[out++] = ChunkToUShort(&m_pFileBuffer[first + 2 * (k + 1)]);
+            indexes[out++] = ChunkToUShort(&m_pFile[first]);
+            indexes[out++] = ChunkToUShort(&m_pFile[first + 2 * k]);
+            indexes[out++] = ChunkToUShort(&m_pFile[first + 2 * (k + 1)]);
         }
         ++polygon;
     });
     IndexPolygonTriangles();
 }
 
-void CLWMeshObject::ReorderIndexes(std::vector<int>& materials, std::vector<uint16_t>& indexes, int triangles)
+void CLWObjectReader::ReorderIndexes(std::vector<int>& materials, std::vector<uint16_t>& indexes, int triangles)
 {
     std::vector<int> order(triangles);
     std::iota(order.begin(), order.end(), 0);
@@ -116,7 +109,7 @@ void CLWMeshObject::ReorderIndexes(std::vector<int>& materials, std::vector<uint
 }
 
 // A polygon's triangles share its material, so they stay together through the stable sort.
-void CLWMeshObject::IndexPolygonTriangles()
+void CLWObjectReader::IndexPolygonTriangles()
 {
     m_pPolygonFirstTriangle.assign(m_pPolygonVertexCounts.size(), -1);
     for (int t = static_cast<int>(m_pTrianglePolygon.size()) - 1; t >= 0; --t) {
