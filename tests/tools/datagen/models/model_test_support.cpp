@@ -1,0 +1,75 @@
+#include "model_test_support.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace model_test {
+
+namespace {
+
+std::filesystem::path NewTemporaryRoot()
+{
+    std::string pattern = ::testing::TempDir() + "datagen_models_XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back(0);
+    if (!mkdtemp(name.data()))
+        throw std::runtime_error("cannot make a temporary folder");
+    return name.data();
+}
+
+lwo_test::SLoaded LoadOnThisScreen(const std::string& windowsName)
+{
+    lwo_test::SLoaded loaded;
+    lwo_test::CInspectedLWMesh mesh;
+    mesh.SetFilename(windowsName.c_str());
+    mesh.Init();
+    loaded.vertices = ReadVertices(mesh);
+    loaded.indices = ReadIndices(mesh);
+    loaded.vertexCount = mesh.GetNumberVertices();
+    loaded.faces = mesh.GetNumberFaces();
+    loaded.materials = mesh.Materials();
+    loaded.textures = mesh.TextureNames();
+    loaded.ends = mesh.RangeEnds();
+    loaded.boxMin = mesh.BoxMin();
+    loaded.boxMax = mesh.BoxMax();
+    loaded.hasBuffer = mesh.GetVB() != nullptr;
+    mesh.CleanUp();
+    return loaded;
+}
+
+}  // namespace
+
+GeneratedData::GeneratedData() : m_root(NewTemporaryRoot()), m_folder(m_root)
+{
+    datagen::WriteModels(m_folder);
+}
+
+const GeneratedData& Generated()
+{
+    static const GeneratedData data;
+    return data;
+}
+
+const std::map<std::string, lwo_test::SLoaded>& LoadedModels()
+{
+    static const std::map<std::string, lwo_test::SLoaded> loaded = [] {
+        std::map<std::string, lwo_test::SLoaded> models;
+        RunScreen({}, [&] {
+            for (const datagen::LightWaveModel& model : datagen::LightWaveModels()) {
+                lwo_test::BoxRecorder recorder;
+                models[model.file] = LoadOnThisScreen(Generated().EngineName(model.file));
+                models[model.file].boxes = recorder.boxes;
+            }
+        });
+        return models;
+    }();
+    return loaded;
+}
+
+D3DXVECTOR3 Corner(const lwo_test::SLoaded& mesh, size_t triangle, int corner)
+{
+    const S3DVERTEX& v = mesh.vertices[mesh.indices[3 * triangle + corner]];
+    return {v.x, v.y, v.z};
+}
+
+}  // namespace model_test
