@@ -16,12 +16,6 @@ double UseScreenProportions(Canvas& canvas)
     return logicalWidth;
 }
 
-void SetSource(Canvas& canvas, Rgba colour, double alpha)
-{
-    cairo_set_source_rgba(canvas.Context(), colour.r / 255.0, colour.g / 255.0, colour.b / 255.0,
-                          colour.a / 255.0 * alpha);
-}
-
 namespace {
 
 void AddStop(cairo_pattern_t* pattern, double at, Rgba colour)
@@ -36,7 +30,7 @@ void FillChrome(Canvas& canvas, double top, double bottom, Rgba outline, double 
     cairo_t* cr = canvas.Context();
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     if (outlineWidth > 0) {
-        SetSource(canvas, outline);
+        SetSource(canvas.Context(), outline);
         cairo_set_line_width(cr, outlineWidth * 2);
         cairo_stroke_preserve(cr);
     }
@@ -66,87 +60,6 @@ void ChromeText(Canvas& canvas, const std::string& family, double size, double x
     canvas.TextPath(x - extents.width / 2 - extents.x_bearing, baseline, text);
     FillChrome(canvas, baseline + extents.y_bearing, baseline + extents.y_bearing + extents.height,
                {4, 8, 24, 255}, outlineWidth);
-}
-
-namespace {
-
-using Premultiplied = std::vector<std::array<double, 4>>;
-
-Premultiplied ToPremultiplied(const Image& source)
-{
-    Premultiplied out(source.Pixels().size());
-    for (size_t i = 0; i < out.size(); ++i) {
-        const Rgba& p = source.Pixels()[i];
-        const double a = p.a / 255.0;
-        out[i] = {p.r * a, p.g * a, p.b * a, p.a * 1.0};
-    }
-    return out;
-}
-
-// One box pass along a line of `count` samples `stride` apart; edges repeat the border sample.
-void BoxLine(Premultiplied& pixels, size_t first, size_t stride, int count, int radius)
-{
-    std::vector<std::array<double, 4>> line(count);
-    for (int i = 0; i < count; ++i)
-        line[i] = pixels[first + i * stride];
-    std::array<double, 4> sum{};
-    auto sample = [&](int i) { return line[std::clamp(i, 0, count - 1)]; };
-    for (int i = -radius; i <= radius; ++i)
-        for (int c = 0; c < 4; ++c)
-            sum[c] += sample(i)[c];
-    const double scale = 1.0 / (2 * radius + 1);
-    for (int i = 0; i < count; ++i) {
-        for (int c = 0; c < 4; ++c)
-            pixels[first + i * stride][c] = sum[c] * scale;
-        const auto leaving = sample(i - radius), entering = sample(i + radius + 1);
-        for (int c = 0; c < 4; ++c)
-            sum[c] += entering[c] - leaving[c];
-    }
-}
-
-}  // namespace
-
-Image Blurred(const Image& source, int radius)
-{
-    const int w = source.Width(), h = source.Height();
-    Premultiplied pixels = ToPremultiplied(source);
-    const int boxRadius = std::max(1, radius / 2);
-    for (int pass = 0; pass < 3; ++pass) {
-        for (int y = 0; y < h; ++y)
-            BoxLine(pixels, static_cast<size_t>(y) * w, 1, w, boxRadius);
-        for (int x = 0; x < w; ++x)
-            BoxLine(pixels, x, w, h, boxRadius);
-    }
-    Image out(w, h);
-    for (size_t i = 0; i < pixels.size(); ++i) {
-        const auto& p = pixels[i];
-        const double a = p[3];
-        Rgba& q = out.Pixels()[i];
-        q.a = static_cast<uint8_t>(std::lround(std::clamp(a, 0.0, 255.0)));
-        const double unpremultiply = a > 0.5 ? 255.0 / a : 0;
-        q.r = static_cast<uint8_t>(std::lround(std::clamp(p[0] * unpremultiply, 0.0, 255.0)));
-        q.g = static_cast<uint8_t>(std::lround(std::clamp(p[1] * unpremultiply, 0.0, 255.0)));
-        q.b = static_cast<uint8_t>(std::lround(std::clamp(p[2] * unpremultiply, 0.0, 255.0)));
-    }
-    return out;
-}
-
-void DrawOver(Image& destination, const Image& source)
-{
-    for (size_t i = 0; i < destination.Pixels().size(); ++i) {
-        Rgba& d = destination.Pixels()[i];
-        const Rgba& s = source.Pixels()[i];
-        const double sa = s.a / 255.0, da = d.a / 255.0;
-        const double outA = sa + da * (1 - sa);
-        if (outA <= 0) {
-            d = {0, 0, 0, 0};
-            continue;
-        }
-        auto channel = [&](uint8_t sc, uint8_t dc) {
-            return static_cast<uint8_t>(std::lround((sc * sa + dc * da * (1 - sa)) / outA));
-        };
-        d = {channel(s.r, d.r), channel(s.g, d.g), channel(s.b, d.b), static_cast<uint8_t>(std::lround(outA * 255))};
-    }
 }
 
 void AddGlow(Image& destination, const Image& glow, double strength)

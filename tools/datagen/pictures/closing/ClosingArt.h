@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/Canvas.h"
+#include "core/Compose.h"
 #include "core/Image.h"
 
 namespace datagen::closing {
@@ -30,12 +31,6 @@ void FillChrome(Canvas& canvas, double top, double bottom, Rgba outline, double 
 void ChromeText(Canvas& canvas, const std::string& family, double size, double x, double baseline,
                 const std::string& text, double outlineWidth);
 
-void SetSource(Canvas& canvas, Rgba colour, double alpha = 1.0);
-
-// Three box blurs of the premultiplied colours, close to a gaussian of about the given radius.
-Image Blurred(const Image& source, int radius);
-// Source over destination, alpha not premultiplied in either.
-void DrawOver(Image& destination, const Image& source);
 // Adds the source's light (colour x alpha x strength) to the destination and makes it that much
 // more opaque: a glow that brightens whatever it is drawn over.
 void AddGlow(Image& destination, const Image& glow, double strength);

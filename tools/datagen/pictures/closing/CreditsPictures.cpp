@@ -73,11 +73,11 @@ Image TitleFace()
     }
     Canvas canvas(panel);
     cairo_t* cr = canvas.Context();
-    SetSource(canvas, kCyan);
+    SetSource(canvas.Context(), kCyan);
     cairo_set_line_width(cr, 6);
     cairo_rectangle(cr, 22, 22, kSize - 44, kSize - 44);
     cairo_stroke(cr);
-    SetSource(canvas, kAmber);
+    SetSource(canvas.Context(), kAmber);
     cairo_set_line_width(cr, 2);
     cairo_rectangle(cr, 36, 36, kSize - 72, kSize - 72);
     cairo_stroke(cr);
@@ -85,11 +85,11 @@ Image TitleFace()
     ChromeText(canvas, "Liberation Sans", 136, kSize / 2.0, 340, "Zenth", 4);
     canvas.SetFont("DejaVu Sans", 22);
     const double width = canvas.TextWidth("by  T a l v i k");
-    SetSource(canvas, kCyan);
+    SetSource(canvas.Context(), kCyan);
     canvas.TextPath((kSize - width) / 2, 420, "by  T a l v i k");
     cairo_fill(cr);
     Image face = canvas.ToImage();
-    AddGlow(face, Blurred(face, 12), 0.3);
+    AddGlow(face, Blurred(face, 6), 0.3);
     return face;
 }
 

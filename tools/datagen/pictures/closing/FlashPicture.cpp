@@ -46,7 +46,7 @@ void WriteFlashPicture(DataFolder& folder)
         canvas.TextPath(width / 2 - extents.width / 2 - extents.x_bearing, baseline, line);
         cairo_set_line_join(canvas.Context(), CAIRO_LINE_JOIN_ROUND);
         cairo_set_line_width(canvas.Context(), 18);
-        SetSource(canvas, kNight, 0.55);
+        SetSource(canvas.Context(), kNight, 0.55);
         cairo_stroke(canvas.Context());
     }
     ChromeText(canvas, "Liberation Sans", 96, width / 2, 240, "savoir", 4);

@@ -35,7 +35,7 @@ Image ScrollerBand()
     }
     Canvas canvas(band);
     cairo_t* cr = canvas.Context();
-    SetSource(canvas, kGreen);
+    SetSource(canvas.Context(), kGreen);
     for (const int edge : {top, bottom - 1}) {
         cairo_set_line_width(cr, 3);
         cairo_move_to(cr, 0, edge + 0.5);
@@ -52,7 +52,7 @@ Image ScrollerBand()
     }
     cairo_stroke(cr);
     Image result = canvas.ToImage();
-    Image glow = Blurred(result, 8);
+    Image glow = Blurred(result, 4);
     for (Rgba& p : glow.Pixels())
         p = {kGreen.r, kGreen.g, kGreen.b, static_cast<uint8_t>(p.a / 2)};
     Image out(kSize, kSize, {0, 0, 0, 0});
@@ -88,7 +88,7 @@ Image TopBar()
         cairo_close_path(cr);
     }
     cairo_fill(cr);
-    SetSource(canvas, kGreen);
+    SetSource(canvas.Context(), kGreen);
     cairo_set_line_width(cr, 3);
     cairo_move_to(cr, 0, height + 1.5);
     cairo_line_to(cr, width, height + 1.5);
@@ -96,7 +96,7 @@ Image TopBar()
     ChromeText(canvas, "Liberation Sans", 38, width / 2, height * 0.74, "g r e e t i n g s", 2);
     Image result = canvas.ToImage();
     // A green glow hangs below the bar's lower edge and fades out.
-    Image glow = Blurred(result, 14);
+    Image glow = Blurred(result, 7);
     for (Rgba& p : glow.Pixels())
         p = {kGreen.r, kGreen.g, kGreen.b, p.a};
     Image out(kSize, kSize, {0, 0, 0, 0});

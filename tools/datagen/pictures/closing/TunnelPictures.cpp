@@ -103,7 +103,7 @@ void DrawSteelFrame(Canvas& canvas)
 void DrawSeamsAndLights(Canvas& canvas)
 {
     cairo_t* cr = canvas.Context();
-    SetSource(canvas, kCyan);
+    SetSource(canvas.Context(), kCyan);
     cairo_set_line_width(cr, 3);
     cairo_rectangle(cr, kFrameWidth - 1.5, kFrameWidth - 1.5, kFaceSize - 2 * kFrameWidth + 3, kFaceSize - 2 * kFrameWidth + 3);
     cairo_stroke(cr);
@@ -131,7 +131,7 @@ Image BoxFace()
     DrawSteelFrame(canvas);
     DrawSeamsAndLights(canvas);
     Image face = canvas.ToImage();
-    AddGlow(face, Blurred(face, 6), 0.25);
+    AddGlow(face, Blurred(face, 3), 0.25);
     return face;
 }
 
@@ -152,9 +152,9 @@ void DrawCubeEmblem(Canvas& canvas, double cx, double cy, double size)
         for (int k = 1; k < 4; ++k)
             cairo_line_to(cr, faces[f][k][0], faces[f][k][1]);
         cairo_close_path(cr);
-        SetSource(canvas, shades[f]);
+        SetSource(canvas.Context(), shades[f]);
         cairo_fill_preserve(cr);
-        SetSource(canvas, kWhiteHot);
+        SetSource(canvas.Context(), kWhiteHot);
         cairo_set_line_width(cr, 2.5);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
         cairo_stroke(cr);
@@ -173,7 +173,7 @@ Image GroupLogo()
     const double left = (width - (emblem + gap + textWidth)) / 2;
     Canvas glowLayer(1024, 512);
     UseScreenProportions(glowLayer);
-    SetSource(glowLayer, kCyan, 0.9);
+    SetSource(glowLayer.Context(), kCyan, 0.9);
     cairo_set_line_width(glowLayer.Context(), 2);
     cairo_move_to(glowLayer.Context(), left - 20, baseline + 14);
     cairo_line_to(glowLayer.Context(), left + emblem + gap + textWidth + 20, baseline + 14);
@@ -182,7 +182,7 @@ Image GroupLogo()
     DrawCubeEmblem(canvas, left + emblem / 2, baseline - 17, emblem);
     ChromeText(canvas, "Liberation Sans", 46, left + emblem + gap + textWidth / 2, baseline, "cube de ravelle", 2.5);
     Image logo = canvas.ToImage();
-    Image glow = Blurred(logo, 10);
+    Image glow = Blurred(logo, 5);
     for (Rgba& p : glow.Pixels())
         p = {kCyan.r, kCyan.g, kCyan.b, p.a};
     Image result = glowLayer.ToImage();

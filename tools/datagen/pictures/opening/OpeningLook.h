@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/Canvas.h"
+#include "core/Compose.h"
 #include "core/Image.h"
 #include "core/Procedural.h"
 
@@ -53,15 +54,9 @@ private:
     std::vector<double> m_values;
 };
 
-// A soft copy of the picture: three box blurs of RADIUS pixels on premultiplied colour (close to a
-// gaussian). Edges are clamped, not wrapped.
-Image Blurred(const Image& picture, int radius);
-// Lays ABOVE over BELOW (same size) with the usual "over" rule, alpha included.
-void DrawOver(Image& below, const Image& above);
 // The alpha of MASK, times GAIN and clamped, in one flat colour: the body of a glow.
 Image Tinted(const Image& mask, Rgba colour, double gain);
 
-void SetSource(cairo_t* cr, Rgba colour, double alpha = 1.0);
 void AddStop(cairo_pattern_t* pattern, double at, Rgba colour, double alpha = 1.0);
 
 // Text laid out in a design space whose units are square on screen: SCALE_X and SCALE_Y turn design
