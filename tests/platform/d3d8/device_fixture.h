@@ -73,8 +73,9 @@ protected:
 
     void TearDown() override
     {
-        if (device)
+        if (device) {
             EXPECT_EQ(device->Release(), 0u);
+        }
         if (d3d)
             d3d->Release();
         if (window)
