@@ -37,28 +37,34 @@ struct SOptions {
     bool flatShading = false;
 };
 
+// Loads the file on the screen that is running now and keeps what the object built.
+inline SLoaded LoadOnRunningScreen(const std::string& windowsName, SOptions options = {})
+{
+    SLoaded loaded;
+    CInspectedLWMesh mesh;
+    mesh.SetFilename(windowsName.c_str());
+    mesh.DrawTexture(options.drawTexture);
+    mesh.SetFlatShading(options.flatShading);
+    mesh.Init();
+    loaded.vertices = ReadVertices(mesh);
+    loaded.indices = ReadIndices(mesh);
+    loaded.vertexCount = mesh.GetNumberVertices();
+    loaded.faces = mesh.GetNumberFaces();
+    loaded.materials = mesh.Materials();
+    loaded.textures = mesh.TextureNames();
+    loaded.ends = mesh.RangeEnds();
+    loaded.boxMin = mesh.BoxMin();
+    loaded.boxMax = mesh.BoxMax();
+    loaded.hasBuffer = mesh.GetVB() != nullptr;
+    mesh.CleanUp();
+    return loaded;
+}
+
 inline SLoaded Load(const std::string& windowsName, SOptions options = {})
 {
     SLoaded loaded;
     BoxRecorder recorder;
-    RunScreen({}, [&] {
-        CInspectedLWMesh mesh;
-        mesh.SetFilename(windowsName.c_str());
-        mesh.DrawTexture(options.drawTexture);
-        mesh.SetFlatShading(options.flatShading);
-        mesh.Init();
-        loaded.vertices = ReadVertices(mesh);
-        loaded.indices = ReadIndices(mesh);
-        loaded.vertexCount = mesh.GetNumberVertices();
-        loaded.faces = mesh.GetNumberFaces();
-        loaded.materials = mesh.Materials();
-        loaded.textures = mesh.TextureNames();
-        loaded.ends = mesh.RangeEnds();
-        loaded.boxMin = mesh.BoxMin();
-        loaded.boxMax = mesh.BoxMax();
-        loaded.hasBuffer = mesh.GetVB() != nullptr;
-        mesh.CleanUp();
-    });
+    RunScreen({}, [&] { loaded = LoadOnRunningScreen(windowsName, options); });
     loaded.boxes = recorder.boxes;
     return loaded;
 }

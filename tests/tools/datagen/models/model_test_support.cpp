@@ -17,26 +17,6 @@ std::filesystem::path NewTemporaryRoot()
     return name.data();
 }
 
-lwo_test::SLoaded LoadOnThisScreen(const std::string& windowsName)
-{
-    lwo_test::SLoaded loaded;
-    lwo_test::CInspectedLWMesh mesh;
-    mesh.SetFilename(windowsName.c_str());
-    mesh.Init();
-    loaded.vertices = ReadVertices(mesh);
-    loaded.indices = ReadIndices(mesh);
-    loaded.vertexCount = mesh.GetNumberVertices();
-    loaded.faces = mesh.GetNumberFaces();
-    loaded.materials = mesh.Materials();
-    loaded.textures = mesh.TextureNames();
-    loaded.ends = mesh.RangeEnds();
-    loaded.boxMin = mesh.BoxMin();
-    loaded.boxMax = mesh.BoxMax();
-    loaded.hasBuffer = mesh.GetVB() != nullptr;
-    mesh.CleanUp();
-    return loaded;
-}
-
 }  // namespace
 
 GeneratedData::GeneratedData() : m_root(NewTemporaryRoot()), m_folder(m_root)
@@ -57,7 +37,7 @@ const std::map<std::string, lwo_test::SLoaded>& LoadedModels()
         RunScreen({}, [&] {
             for (const datagen::LightWaveModel& model : datagen::LightWaveModels()) {
                 lwo_test::BoxRecorder recorder;
-                models[model.file] = LoadOnThisScreen(Generated().EngineName(model.file));
+                models[model.file] = lwo_test::LoadOnRunningScreen(Generated().EngineName(model.file));
                 models[model.file].boxes = recorder.boxes;
             }
         });
