@@ -1,6 +1,7 @@
-// The motion-path file reader: CMove::Load reads only files, so each input is written to a file of
-// this process's own and loaded into a path on a fixed clock; the loaded path is then evaluated along
+// The motion-path file reader: CMove::Load reads only files, so each input is written to an in-memory
+// file of this process's own and loaded into a path on a fixed clock; the loaded path is then evaluated along
 // its length, which runs the distance and curve code over whatever values the file held.
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -22,25 +23,35 @@ private:
     float m_fTime = 0.0f;
 };
 
+// An anonymous in-memory file, named through the process's descriptor table: every process has its
+// own, and the name is the same in every run (no process id in it), so a run with a fixed seed takes
+// the same paths through the file-name code each time.
+int InputDescriptor()
+{
+    static const int descriptor = memfd_create("varnix_fuzz_move", 0);
+    return descriptor;
+}
+
 const std::string& InputFile()
 {
-    static const std::string name = [] {
-        const char* folder = std::getenv("TMPDIR");
-        return std::string(folder && *folder ? folder : "/tmp") + "/varnix_fuzz_move_" + std::to_string(getpid()) +
-               ".pth";
-    }();
+    static const std::string name = "/proc/self/fd/" + std::to_string(InputDescriptor());
     return name;
+}
+
+bool StoreInput(const uint8_t* data, size_t size)
+{
+    const int descriptor = InputDescriptor();
+    if (descriptor < 0 || ftruncate(descriptor, 0) != 0)
+        return false;
+    return size == 0 || pwrite(descriptor, data, size, 0) == static_cast<ssize_t>(size);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    FILE* file = std::fopen(InputFile().c_str(), "wb");
-    if (!file)
-        return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    if (!StoreInput(data, size))
+        std::abort();  // the harness itself could not run: say so rather than pass silently
 
     CFixedClock clock;
     CMove path(clock);

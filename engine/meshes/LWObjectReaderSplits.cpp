@@ -11,21 +11,33 @@
 
 namespace {
 
-// A zero vector has no direction and stays zero instead of becoming NaN.
+// Scales by the largest component before measuring, so that a tiny (subnormal) or huge vector still
+// comes out of unit length instead of losing precision in its squares. A zero vector has no direction
+// and stays zero; so does one that overflowed, rather than becoming NaN.
 void Normalize(D3DVECTOR& v)
 {
-    const float length = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-    if (length == 0)
+    const float largest = std::max({std::fabs(v.x), std::fabs(v.y), std::fabs(v.z)});
+    if (!(largest > 0) || !std::isfinite(largest)) {
+        v = {0, 0, 0};
         return;
-    v.x /= length;
-    v.y /= length;
-    v.z /= length;
+    }
+    v = {v.x / largest, v.y / largest, v.z / largest};
+    const float length = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);  // between 1 and the root of 3
+    v = {v.x / length, v.y / length, v.z / length};
 }
 
-// (b - a) x (c - a), normalised.
+D3DVECTOR Difference(const D3DVECTOR& to, const D3DVECTOR& from)
+{
+    return {to.x - from.x, to.y - from.y, to.z - from.z};
+}
+
+// (b - a) x (c - a), normalised. Each edge is brought to unit scale first, which keeps the direction
+// and keeps the products clear of underflow and overflow.
 D3DVECTOR GetFaceNormal(const D3DVECTOR& a, const D3DVECTOR& b, const D3DVECTOR& c)
 {
-    const D3DVECTOR u{b.x - a.x, b.y - a.y, b.z - a.z}, v{c.x - a.x, c.y - a.y, c.z - a.z};
+    D3DVECTOR u = Difference(b, a), v = Difference(c, a);
+    Normalize(u);
+    Normalize(v);
     D3DVECTOR normal{u.y * v.z - u.z * v.y, u.z * v.x - u.x * v.z, u.x * v.y - u.y * v.x};
     Normalize(normal);
     return normal;

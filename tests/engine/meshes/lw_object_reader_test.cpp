@@ -2,6 +2,7 @@
 // colours, bare clip names, messages) and the key frames it reads for a series.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,35 @@ TEST(LWObjectReader, KeyFramesHoldTheBufferCountTakingMissingPointsFromFileZero)
     ASSERT_EQ(unreadable.size(), 4u);
     EXPECT_EQ(unreadable[1].x, 2.0f);
     EXPECT_EQ(ReadKeyFrame(reader, &image0, &base, 2, {}).size(), 2u);
+}
+
+// A triangle's normal is a direction, whatever its size: a triangle a thousand times smaller than the
+// smallest normal float, or one so large that its edge products overflow, lights like a plain one.
+// A triangle without area leaves its points without a normal.
+TEST(LWObjectReader, NormalsAreUnitLengthAtAnyScaleAndZeroWithoutArea)
+{
+    CRecordingTarget target;
+    CLWObjectReader reader(target);
+    for (float scale : {1.0f, 1e-20f, 1e-41f, 1e30f}) {
+        SCOPED_TRACE(scale);
+        LwoFile triangle;
+        triangle.Chunk("PNTS", Points({{0, 0, 0}, {scale, 0, 0}, {0, scale, 0}})).Chunk("POLS", Faces({{0, 1, 2}}));
+        ASSERT_TRUE(Read(reader, triangle.Bytes_()));
+        ASSERT_EQ(reader.VertexCount(), 3);
+        for (int i = 0; i < 3; ++i) {
+            const CLWObjectReader::SLWVertex& point = reader.Points()[i];
+            EXPECT_EQ(point.nx, 0.0f);
+            EXPECT_EQ(point.ny, 0.0f);
+            EXPECT_FLOAT_EQ(std::fabs(point.nz), 1.0f);
+        }
+    }
+    LwoFile flat;
+    flat.Chunk("PNTS", Points({{1, 1, 1}, {1, 1, 1}, {1, 1, 1}})).Chunk("POLS", Faces({{0, 1, 2}}));
+    ASSERT_TRUE(Read(reader, flat.Bytes_()));
+    for (int i = 0; i < reader.VertexCount(); ++i) {
+        const CLWObjectReader::SLWVertex& point = reader.Points()[i];
+        EXPECT_EQ(point.nx * point.nx + point.ny * point.ny + point.nz * point.nz, 0.0f);
+    }
 }
 
 }  // namespace
