@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include "win32_internal.h"
+
 namespace d3d8 {
 
 void* CreateCoreContext(SDL_Window* window, bool software)
@@ -19,17 +21,22 @@ void* CreateCoreContext(SDL_Window* window, bool software)
     SDL_GLContext context = SDL_GL_CreateContext(window);
     if (software)
         SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, previousAcceleration);
-    if (context && SDL_GL_MakeCurrent(window, context) != 0) {
+    if (!context)
+        return nullptr;
+    if (SDL_GL_MakeCurrent(window, context) != 0) {
         SDL_GL_DeleteContext(context);
         return nullptr;
     }
+    platform::NoteGlContextCreated();
     return context;
 }
 
 void DestroyContext(void* context)
 {
-    if (context)
-        SDL_GL_DeleteContext(static_cast<SDL_GLContext>(context));
+    if (!context)
+        return;
+    SDL_GL_DeleteContext(static_cast<SDL_GLContext>(context));
+    platform::NoteGlContextDestroyed();
 }
 
 bool MakeContextCurrent(SDL_Window* window, void* context)

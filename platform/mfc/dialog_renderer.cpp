@@ -306,6 +306,7 @@ std::unique_ptr<DialogRenderer> DialogRenderer::Create(HWND hwnd)
             SDL_GL_MakeCurrent(previousWindow, previousGl);
         return nullptr;
     }
+    platform::NoteGlContextCreated();
     SDL_GL_SetSwapInterval(0);  // the modal loop paces itself
     ImGuiContext* previousImgui = ImGui::GetCurrentContext();
     impl->imgui = ImGui::CreateContext();
@@ -346,6 +347,7 @@ DialogRenderer::~DialogRenderer()
     if (SDL_GL_GetCurrentContext() == m_impl->gl)
         SDL_GL_MakeCurrent(m_impl->window, nullptr);
     SDL_GL_DeleteContext(m_impl->gl);
+    platform::NoteGlContextDestroyed();
 }
 
 void DialogRenderer::HandleEvent(const SDL_Event& event)

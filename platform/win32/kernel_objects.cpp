@@ -66,8 +66,20 @@ bool MutexObject::Release()
 
 DWORD ThreadObject::Wait(DWORD milliseconds)
 {
-    std::unique_lock<std::mutex> lock(mutex);
-    return WaitFor(finished, lock, milliseconds, [this] { return done; }) ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        if (!WaitFor(finished, lock, milliseconds, [this] { return done; }))
+            return WAIT_TIMEOUT;
+    }
+    JoinEnded();
+    return WAIT_OBJECT_0;
+}
+
+void ThreadObject::JoinEnded()
+{
+    std::lock_guard<std::mutex> lock(joinMutex);
+    if (worker.joinable() && worker.get_id() != std::this_thread::get_id())
+        worker.join();
 }
 
 }  // namespace platform
@@ -130,13 +142,21 @@ BOOL CloseHandle(HANDLE handle)
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
-    // A running thread keeps the object until it ends; CreateThread's routine deletes it then.
+    // A running thread keeps the object until it ends; CreateThread's routine deletes it then. An
+    // ended one is joined first, so that deleting it never races the end of the thread.
     if (auto* thread = dynamic_cast<ThreadObject*>(handle)) {
-        std::unique_lock<std::mutex> lock(thread->mutex);
-        if (!thread->done) {
-            thread->handleClosed = true;
-            return TRUE;
+        {
+            std::lock_guard<std::mutex> lock(thread->mutex);
+            if (!thread->done) {
+                thread->handleClosed = true;
+                std::lock_guard<std::mutex> joinLock(thread->joinMutex);
+                thread->worker.detach();
+                return TRUE;
+            }
         }
+        thread->JoinEnded();
+        if (thread->worker.joinable())
+            thread->worker.detach();  // the thread closed its own handle: it ends by itself
     }
     delete handle;
     return TRUE;
@@ -149,7 +169,7 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE start,
     const DWORD id = g_nextThreadId++;
     if (threadId)
         *threadId = id;
-    std::thread([object, start, parameter, id] {
+    object->worker = std::thread([object, start, parameter, id] {
         t_threadId = id;
         const DWORD code = start(parameter);
         // A GL context the thread drew with is let go, so that another thread may take it over.
@@ -165,7 +185,7 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE start,
         }
         if (closed)
             delete object;
-    }).detach();
+    });
     return object;
 }
 

@@ -53,14 +53,20 @@ struct MutexObject : PlatformHandle {
     int depth = 0;
 };
 
+// A thread is signalled once it has ended for good: a wait that sees it done also joins it, so nothing
+// of the thread (its thread-exit code, the GL driver's included) still runs when the wait returns.
 struct ThreadObject : PlatformHandle {
     DWORD Wait(DWORD milliseconds) override;
+    // Joins the ended thread, unless the caller is that thread; safe from several waiters at once.
+    void JoinEnded();
 
     std::mutex mutex;
     std::condition_variable finished;
     bool done = false;
-    bool handleClosed = false;  // the thread deletes the object when it ends
+    bool handleClosed = false;  // closed while running: detached, and the thread deletes the object
     DWORD exitCode = STILL_ACTIVE;
+    std::mutex joinMutex;
+    std::thread worker;
 };
 
 struct FindObject : PlatformHandle {

@@ -32,6 +32,10 @@ bool IsForeground(HWND hwnd);
 // Dear ImGui need them). The handler runs on the pump thread.
 using RawEventHandler = std::function<void(const SDL_Event&)>;
 void SetRawEventHandler(HWND hwnd, RawEventHandler handler);
+// Every GL context made over a window is announced here when made and when deleted, so that the GL
+// driver is released in order at exit once none is left.
+void NoteGlContextCreated();
+void NoteGlContextDestroyed();
 
 // Keyboard and mouse state gathered on the pump thread, read as one snapshot by any thread.
 struct InputSnapshot {

@@ -2,6 +2,9 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <mutex>
 
 #include "platform_hooks.h"
 #include "window_registry.h"
@@ -39,9 +42,9 @@ bool EnsureVideo()
         SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
         ready = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
         Registry().videoThread = std::this_thread::get_id();
-        // SDL unloads the GL driver with the last GL window. A thread that drew with GL runs the
-        // driver's thread-exit code after it has ended for everyone else, so the driver must stay
-        // loaded for the life of the program.
+        // SDL unloads the GL driver with the last GL window. Windows come and go during a run (the
+        // launcher, then the screen, or one screen after another), so the driver stays loaded until
+        // the program exits (see ReleaseGlDriverAtExit).
         if (ready && SDL_GL_LoadLibrary(nullptr) != 0)
             fprintf(stderr, "Video: %s\n", SDL_GetError());
         if (!ready)
@@ -49,6 +52,34 @@ bool EnsureVideo()
     });
     return ready;
 }
+
+namespace {
+
+std::atomic<int> g_liveGlContexts{0};
+
+// At exit, with no GL context left, the driver is let go while the program is still whole: SDL
+// terminates the display, and the driver stops its worker threads and frees its state before any
+// static destructor runs, instead of in exit handlers of its own that run among (and after) the
+// destructors of the libraries it stands on. A program that exits with a context still alive leaves
+// the driver as it is.
+void ReleaseGlDriverAtExit()
+{
+    if (g_liveGlContexts.load() == 0 && SDL_WasInit(SDL_INIT_VIDEO))
+        SDL_GL_UnloadLibrary();
+}
+
+}  // namespace
+
+// Registered once the driver has loaded and made a context, so that it runs before the driver's own
+// exit handlers, which were registered while it loaded.
+void NoteGlContextCreated()
+{
+    ++g_liveGlContexts;
+    static std::once_flag once;
+    std::call_once(once, [] { std::atexit(ReleaseGlDriverAtExit); });
+}
+
+void NoteGlContextDestroyed() { --g_liveGlContexts; }
 
 SDL_Window* SdlWindowOf(HWND hwnd)
 {

@@ -64,6 +64,49 @@ TEST(Mutexes, OwnerMayTakeItAgainOthersWait)
     CloseHandle(shared.mutex);
 }
 
+// What a thread leaves running after its routine returns: its thread-local destructors (a GL driver
+// frees its per-thread state there). A wait on the thread returns only after they have run, so that
+// a program may release what they touch, or exit, as soon as the wait returns.
+std::atomic<bool> g_threadExitCodeFinished{false};
+
+struct SlowThreadExit {
+    ~SlowThreadExit()
+    {
+        Sleep(50);
+        g_threadExitCodeFinished = true;
+    }
+};
+
+DWORD WINAPI RunWithSlowThreadExit(LPVOID)
+{
+    thread_local SlowThreadExit slow;
+    (void)&slow;
+    return 7;
+}
+
+TEST(Threads, AWaitReturnsOnlyAfterTheThreadHasEndedForGood)
+{
+    for (DWORD timeout : {static_cast<DWORD>(INFINITE), static_cast<DWORD>(5000)}) {
+        g_threadExitCodeFinished = false;
+        HANDLE thread = CreateThread(nullptr, 0, RunWithSlowThreadExit, nullptr, 0, nullptr);
+        ASSERT_EQ(WaitForSingleObject(thread, timeout), static_cast<DWORD>(WAIT_OBJECT_0));
+        EXPECT_TRUE(g_threadExitCodeFinished);
+        DWORD code = 0;
+        EXPECT_TRUE(GetExitCodeThread(thread, &code));
+        EXPECT_EQ(code, 7u);
+        // A second wait on the ended thread returns at once.
+        EXPECT_EQ(WaitForSingleObject(thread, 0), static_cast<DWORD>(WAIT_OBJECT_0));
+        EXPECT_TRUE(CloseHandle(thread));
+    }
+    // A handle closed while the thread runs lets it end by itself.
+    g_threadExitCodeFinished = false;
+    HANDLE running = CreateThread(nullptr, 0, RunWithSlowThreadExit, nullptr, 0, nullptr);
+    EXPECT_TRUE(CloseHandle(running));
+    for (int i = 0; i < 500 && !g_threadExitCodeFinished; ++i)
+        Sleep(10);
+    EXPECT_TRUE(g_threadExitCodeFinished);
+}
+
 TEST(Clock, VirtualClockMovesOnlyWhenTold)
 {
     platform::UseVirtualClock(0.02);
