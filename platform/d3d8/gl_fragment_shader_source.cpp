@@ -122,13 +122,7 @@ void Fog(std::ostringstream& s, const ProgramKey& key)
     if (key.fogSource == FogSource::None)
         return;
     if (key.fogSource == FogSource::Table) {
-        s << "    float d = vFog;\n    float f = ";
-        if (key.fogMode == D3DFOG_LINEAR)
-            s << "(uFog.y - d) / (uFog.y - uFog.x);\n";
-        else if (key.fogMode == D3DFOG_EXP)
-            s << "exp(-d * uFog.z);\n";
-        else
-            s << "exp(-(d * uFog.z) * (d * uFog.z));\n";
+        s << "    float d = vFog;\n    float f = " << FogFactorExpression(key.fogMode, "d") << ";\n";
     } else {
         s << "    float f = vFog;\n";
     }

@@ -181,6 +181,8 @@ void GLRenderer::Draw(Device& device, const DrawCall& call)
     UseProgram(program->Name());
     UploadUniforms(*program, state);
     RasterTarget target;
+    target.hasAlpha = HasAlpha(device.CurrentRenderTarget()->Desc().Format);
+    target.clampDepth = layout.transformed;
     if (Surface* depth = device.CurrentDepthStencil()) {
         target.hasDepth = true;
         target.hasStencil = HasStencil(depth->Desc().Format);

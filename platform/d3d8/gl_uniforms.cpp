@@ -134,10 +134,7 @@ void UploadLighting(GlProgram& program, const DeviceState& state)
 void UploadRasterValues(GlProgram& program, const DeviceState& state)
 {
     const auto& rs = state.renderStates;
-    float start = FloatOf(rs[D3DRS_FOGSTART]), end = FloatOf(rs[D3DRS_FOGEND]);
-    // Equal start and end would divide by zero: everything past the start is then fully fogged.
-    if (end == start)
-        end = start + 1e-6f;
+    const float start = FloatOf(rs[D3DRS_FOGSTART]), end = FloatOf(rs[D3DRS_FOGEND]);
     const float fog[4] = {start, end, FloatOf(rs[D3DRS_FOGDENSITY]), 0.0f};
     program.Set(Uniform::Fog, fog, 4);
     float color[4];

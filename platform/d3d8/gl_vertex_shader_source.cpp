@@ -56,17 +56,9 @@ void DeclareOutputs(std::ostringstream& s, const ProgramKey& key)
             s << "out vec3 vTexCoord" << st << ";\n";
 }
 
-// Fog factor from a distance, shared by vertex fog here and table fog in the fragment stage.
 void FogFunction(std::ostringstream& s, int mode)
 {
-    s << "float FogFactor(float d) {\n";
-    if (mode == D3DFOG_LINEAR)
-        s << "    return (uFog.y - d) / (uFog.y - uFog.x);\n";
-    else if (mode == D3DFOG_EXP)
-        s << "    return exp(-d * uFog.z);\n";
-    else
-        s << "    float e = d * uFog.z; return exp(-e * e);\n";
-    s << "}\n";
+    s << "float FogFactor(float d) {\n    return " << FogFactorExpression(mode, "d") << ";\n}\n";
 }
 
 std::string MaterialColor(int source, const char* material)
@@ -110,7 +102,9 @@ void LightTerm(std::ostringstream& s, int i, int type, bool specular)
 
 void Lighting(std::ostringstream& s, const ProgramKey& key)
 {
-    s << "    vec3 P = eye.xyz;\n";
+    // A world or view matrix with a projective last column leaves w != 1: lighting uses the point
+    // that position stands for.
+    s << "    vec3 P = eye.w != 0.0 ? eye.xyz / eye.w : eye.xyz;\n";
     s << "    vec3 N = " << (key.hasNormal ? "uNormalMatrix * aNormal" : "vec3(0.0)") << ";\n";
     if (key.normalizeNormals && key.hasNormal)
         s << "    if (dot(N, N) > 0.0) N = normalize(N);\n";
@@ -156,13 +150,12 @@ void Fog(std::ostringstream& s, const ProgramKey& key)
 {
     switch (key.fogSource) {
     case FogSource::Table:
-        if (key.transformed)
-            s << "    vFog = " << (key.fogEyeDepth ? "eye.z" : "depth01") << ";\n";
-        else
-            s << "    vFog = " << (key.fogEyeDepth ? "eye.z" : "depth01") << ";\n";
+        // A W-friendly projection makes w the eye depth, whichever way the view looks.
+        s << "    vFog = " << (key.fogEyeDepth ? "clip.w" : "depth01") << ";\n";
         break;
     case FogSource::Vertex:
-        s << "    vFog = clamp(FogFactor(" << (key.rangeFog ? "length(eye.xyz)" : "eye.z") << "), 0.0, 1.0);\n";
+        // The distance from the eye plane: a view looking down -z fogs as one looking down +z.
+        s << "    vFog = clamp(FogFactor(" << (key.rangeFog ? "length(eye.xyz)" : "abs(eye.z)") << "), 0.0, 1.0);\n";
         break;
     case FogSource::SpecularAlpha:
         s << "    vFog = aSpecular.a;\n";
@@ -215,6 +208,15 @@ void PointSize(std::ostringstream& s, const ProgramKey& key)
 }
 
 }  // namespace
+
+std::string FogFactorExpression(int mode, const std::string& d)
+{
+    if (mode == D3DFOG_LINEAR)
+        return "(uFog.y == uFog.x ? (" + d + " <= uFog.x ? 1.0 : 0.0) : (uFog.y - " + d + ") / (uFog.y - uFog.x))";
+    if (mode == D3DFOG_EXP)
+        return "exp(-" + d + " * uFog.z)";
+    return "exp(-(" + d + " * uFog.z) * (" + d + " * uFog.z))";
+}
 
 std::string VertexShaderSource(const ProgramKey& key, const ShaderTarget& target)
 {
