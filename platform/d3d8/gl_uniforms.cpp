@@ -44,7 +44,7 @@ void UploadTransforms(GlProgram& program, const DeviceState& state)
     const D3DMATRIX worldView = Multiply(state.transforms[D3DTS_WORLD], state.transforms[D3DTS_VIEW]);
     program.Set(Uniform::WorldView, &worldView.m[0][0], 16);
     program.Set(Uniform::Projection, &state.transforms[D3DTS_PROJECTION].m[0][0], 16);
-    if (program.Key().lighting && program.Key().hasNormal) {
+    if ((program.Key().lighting || UsesNormalTexGen(program.Key())) && program.Key().hasNormal) {
         // Normals go through the inverse transpose; GLSL multiplies from the other side, so the
         // inverse itself is uploaded transposed.
         float inverse[9];
