@@ -16,6 +16,8 @@ struct IDirect3DDevice8;
 struct IDirect3DResource8;
 struct IDirect3DBaseTexture8;
 struct IDirect3DTexture8;
+struct IDirect3DCubeTexture8;
+struct IDirect3DVolumeTexture8;  // not offered: the device creates no volume textures
 struct IDirect3DSurface8;
 struct IDirect3DVertexBuffer8;
 struct IDirect3DIndexBuffer8;
@@ -27,6 +29,7 @@ inline constexpr IID IID_IDirect3DDevice8 = {0x7385e5df, 0x8fe8, 0x41d5, {0x86, 
 inline constexpr IID IID_IDirect3DResource8 = {0x1b36bb7b, 0x09b7, 0x410a, {0xb4, 0x45, 0x7d, 0x14, 0x30, 0xd7, 0xb3, 0x3f}};
 inline constexpr IID IID_IDirect3DBaseTexture8 = {0xb4211cfa, 0x51b9, 0x4a9f, {0xab, 0x78, 0xdb, 0x99, 0xb2, 0xbb, 0x67, 0x8e}};
 inline constexpr IID IID_IDirect3DTexture8 = {0xe4cdd575, 0x2866, 0x4f01, {0xb1, 0x2e, 0x7e, 0xec, 0xe1, 0xec, 0x93, 0x58}};
+inline constexpr IID IID_IDirect3DCubeTexture8 = {0x3ee5b968, 0x2aca, 0x4c34, {0x8b, 0xb5, 0x7e, 0x0c, 0x3d, 0x19, 0xb7, 0x50}};
 inline constexpr IID IID_IDirect3DSurface8 = {0xb96eebca, 0xb326, 0x4ea5, {0x88, 0x2f, 0x2f, 0xf5, 0xba, 0xe0, 0x21, 0xdd}};
 inline constexpr IID IID_IDirect3DVertexBuffer8 = {0x8aeeeac7, 0x05f9, 0x44d4, {0xb5, 0x91, 0x00, 0x0b, 0x0d, 0xf1, 0xcb, 0x95}};
 inline constexpr IID IID_IDirect3DIndexBuffer8 = {0x0e689c9a, 0x053d, 0x44a0, {0x9d, 0x92, 0xdb, 0x0e, 0x3d, 0x75, 0x0f, 0x86}};
@@ -73,6 +76,10 @@ struct IDirect3DDevice8 : public IUnknown {
     virtual void GetGammaRamp(D3DGAMMARAMP* ramp) = 0;
     virtual HRESULT CreateTexture(UINT width, UINT height, UINT levels, DWORD usage, D3DFORMAT format, D3DPOOL pool,
                                   IDirect3DTexture8** texture) = 0;
+    virtual HRESULT CreateVolumeTexture(UINT width, UINT height, UINT depth, UINT levels, DWORD usage,
+                                        D3DFORMAT format, D3DPOOL pool, IDirect3DVolumeTexture8** volumeTexture) = 0;
+    virtual HRESULT CreateCubeTexture(UINT edgeLength, UINT levels, DWORD usage, D3DFORMAT format, D3DPOOL pool,
+                                      IDirect3DCubeTexture8** cubeTexture) = 0;
     virtual HRESULT CreateVertexBuffer(UINT length, DWORD usage, DWORD fvf, D3DPOOL pool,
                                        IDirect3DVertexBuffer8** vertexBuffer) = 0;
     virtual HRESULT CreateIndexBuffer(UINT length, DWORD usage, D3DFORMAT format, D3DPOOL pool,
@@ -180,6 +187,15 @@ struct IDirect3DTexture8 : public IDirect3DBaseTexture8 {
     virtual HRESULT AddDirtyRect(CONST RECT* dirtyRect) = 0;
 };
 
+struct IDirect3DCubeTexture8 : public IDirect3DBaseTexture8 {
+    virtual HRESULT GetLevelDesc(UINT level, D3DSURFACE_DESC* desc) = 0;
+    virtual HRESULT GetCubeMapSurface(D3DCUBEMAP_FACES faceType, UINT level, IDirect3DSurface8** cubeMapSurface) = 0;
+    virtual HRESULT LockRect(D3DCUBEMAP_FACES faceType, UINT level, D3DLOCKED_RECT* lockedRect, CONST RECT* rect,
+                             DWORD flags) = 0;
+    virtual HRESULT UnlockRect(D3DCUBEMAP_FACES faceType, UINT level) = 0;
+    virtual HRESULT AddDirtyRect(D3DCUBEMAP_FACES faceType, CONST RECT* dirtyRect) = 0;
+};
+
 struct IDirect3DSurface8 : public IUnknown {
     virtual HRESULT GetDevice(IDirect3DDevice8** device) = 0;
     virtual HRESULT SetPrivateData(REFGUID refguid, CONST void* data, DWORD sizeOfData, DWORD flags) = 0;
@@ -211,6 +227,8 @@ typedef IDirect3DResource8* LPDIRECT3DRESOURCE8;
 typedef IDirect3DBaseTexture8* LPDIRECT3DBASETEXTURE8;
 typedef IDirect3DTexture8* LPDIRECT3DTEXTURE8;
 typedef IDirect3DTexture8* PDIRECT3DTEXTURE8;
+typedef IDirect3DCubeTexture8* LPDIRECT3DCUBETEXTURE8;
+typedef IDirect3DCubeTexture8* PDIRECT3DCUBETEXTURE8;
 typedef IDirect3DSurface8* LPDIRECT3DSURFACE8;
 typedef IDirect3DSurface8* PDIRECT3DSURFACE8;
 typedef IDirect3DVertexBuffer8* LPDIRECT3DVERTEXBUFFER8;

@@ -138,10 +138,11 @@ bool Device::CreateBackBuffer()
     desc.Width = params_.BackBufferWidth;
     desc.Height = params_.BackBufferHeight;
     desc.Size = desc.Width * desc.Height * BytesPerPixel(desc.Format);
-    backBufferSurface_ = new Surface(this, SurfaceKind::BackBuffer, desc);
+    const bool lockable = (params_.Flags & D3DPRESENTFLAG_LOCKABLE_BACKBUFFER) != 0;
+    backBufferSurface_ = new Surface(this, SurfaceKind::BackBuffer, desc, lockable);
     backBufferSurface_->UseExternalGlObjects(backBuffer_.ColorTexture(), 0, backBuffer_.Framebuffer());
     renderTarget_ = backBufferSurface_;
-    renderTarget_->AddRef();
+    HoldInternally(renderTarget_);
     if (params_.EnableAutoDepthStencil) {
         desc.Format = params_.AutoDepthStencilFormat;
         desc.Usage = D3DUSAGE_DEPTHSTENCIL;
@@ -149,7 +150,7 @@ bool Device::CreateBackBuffer()
         autoDepthSurface_ = new Surface(this, SurfaceKind::AutoDepth, desc);
         autoDepthSurface_->UseExternalGlObjects(0, backBuffer_.DepthRenderbuffer(), 0);
         depthStencil_ = autoDepthSurface_;
-        depthStencil_->AddRef();
+        HoldInternally(depthStencil_);
     }
     targetChanged_ = true;
     return true;
@@ -158,19 +159,13 @@ bool Device::CreateBackBuffer()
 void Device::ReleaseImplicitSurfaces()
 {
     for (Surface** bound : {&renderTarget_, &depthStencil_}) {
-        if (*bound)
-            (*bound)->Release();
+        DropInternally(*bound);
         *bound = nullptr;
     }
+    // A surface the application still holds outlives the back buffer it stood for.
     for (Surface** own : {&backBufferSurface_, &autoDepthSurface_}) {
-        if (*own) {
-            // A surface the application still holds outlives the back buffer it stood for.
-            if ((*own)->References() > 1) {
-                UnregisterResource(*own);
-                (*own)->DetachDevice();
-            }
-            (*own)->Release();
-        }
+        if (*own)
+            (*own)->EndDeviceOwnership();
         *own = nullptr;
     }
 }
@@ -248,45 +243,6 @@ void Device::RegisterResource(TrackedResource* resource)
 void Device::UnregisterResource(TrackedResource* resource)
 {
     resources_.erase(resource);
-}
-
-namespace {
-
-const TrackedResource* TrackedOf(IUnknown* object)
-{
-    if (auto* surface = dynamic_cast<Surface*>(object); surface && surface->Container())
-        return surface->Container();
-    return dynamic_cast<const TrackedResource*>(object);
-}
-
-ULONG CountIn(const DeviceState& state, const TrackedResource* resource)
-{
-    ULONG refs = 0;
-    for (const auto& texture : state.textures)
-        refs += texture && TrackedOf(texture.Get()) == resource;
-    for (const auto& stream : state.streams)
-        refs += stream.buffer && TrackedOf(stream.buffer.Get()) == resource;
-    refs += state.indices && TrackedOf(state.indices.Get()) == resource;
-    return refs;
-}
-
-}  // namespace
-
-ULONG Device::InternalReferencesTo(const TrackedResource* resource) const
-{
-    ULONG refs = 0;
-    if (resource == backBufferSurface_ || resource == autoDepthSurface_)
-        ++refs;
-    if (renderTarget_ && TrackedOf(renderTarget_) == resource)
-        ++refs;
-    if (depthStencil_ && TrackedOf(depthStencil_) == resource)
-        ++refs;
-    refs += CountIn(state_, resource);
-    if (recording_)
-        refs += CountIn(recording_->values, resource);
-    for (const auto& block : stateBlocks_)
-        refs += CountIn(block.second.values, resource);
-    return refs;
 }
 
 int Device::LiveDefaultPoolResources() const

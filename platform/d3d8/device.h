@@ -65,6 +65,10 @@ public:
     // Resources
     HRESULT CreateTexture(UINT width, UINT height, UINT levels, DWORD usage, D3DFORMAT format, D3DPOOL pool,
                           IDirect3DTexture8** texture) override;
+    HRESULT CreateVolumeTexture(UINT width, UINT height, UINT depth, UINT levels, DWORD usage, D3DFORMAT format,
+                                D3DPOOL pool, IDirect3DVolumeTexture8** volumeTexture) override;
+    HRESULT CreateCubeTexture(UINT edgeLength, UINT levels, DWORD usage, D3DFORMAT format, D3DPOOL pool,
+                              IDirect3DCubeTexture8** cubeTexture) override;
     HRESULT CreateVertexBuffer(UINT length, DWORD usage, DWORD fvf, D3DPOOL pool,
                                IDirect3DVertexBuffer8** vertexBuffer) override;
     HRESULT CreateIndexBuffer(UINT length, DWORD usage, D3DFORMAT format, D3DPOOL pool,
@@ -156,14 +160,12 @@ public:
     void RegisterResource(TrackedResource* resource);
     void UnregisterResource(TrackedResource* resource);
     GlGarbageList& GlGarbage() { return garbage_; }
-    // References the device itself holds on a resource: its own surfaces, the bound render target,
-    // textures, streams and indices, and those kept in state blocks.
-    ULONG InternalReferencesTo(const TrackedResource* resource) const;
     int LiveDefaultPoolResources() const;
     const DeviceState& State() const { return state_; }
     const D3DPRESENT_PARAMETERS& PresentParameters() const { return params_; }
     Surface* CurrentRenderTarget() const { return renderTarget_; }
     Surface* CurrentDepthStencil() const { return depthStencil_; }
+    bool MakeCurrent();
     // Binds the current render target's framebuffer (with the current depth surface) on the context.
     bool BindRenderTarget();
     void ForceLoss();
@@ -179,7 +181,6 @@ private:
     void ApplyPresentationMode();
     bool UpdateLossFromFocus();
     bool IsLost() { return UpdateLossFromFocus(); }
-    bool MakeCurrent();
     void CollectGlGarbage();
     void ResetStateToDefaults();
     DeviceState& WritableState();

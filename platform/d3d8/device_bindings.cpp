@@ -1,5 +1,6 @@
 // What the device draws with and into: textures, streams, indices, the FVF code, render target and
-// depth surface. The device holds a reference on everything bound.
+// depth surface. The device holds an internal reference on everything bound: the object stays alive
+// while bound, and the count the application sees is its own.
 #include "device.h"
 
 #include "format_info.h"
@@ -12,7 +13,7 @@ namespace d3d8 {
 
 HRESULT Device::SetTexture(DWORD stage, IDirect3DBaseTexture8* texture)
 {
-    if (stage >= kTextureStages || (texture && !dynamic_cast<Texture*>(texture)))
+    if (stage >= kTextureStages || (texture && !StorageOf(texture)))
         return D3DERR_INVALIDCALL;
     WritableState().textures[stage].Reset(texture);
     if (StateMask* mask = RecordingMask())
@@ -34,7 +35,9 @@ HRESULT Device::SetStreamSource(UINT streamNumber, IDirect3DVertexBuffer8* strea
         return D3DERR_INVALIDCALL;
     StreamBinding& binding = WritableState().streams[streamNumber];
     binding.buffer.Reset(streamData);
-    binding.stride = stride;
+    // Unbinding keeps the stride: GetStreamSource answers the last one a buffer was set with.
+    if (streamData)
+        binding.stride = stride;
     if (StateMask* mask = RecordingMask())
         mask->streams.set(streamNumber);
     return D3D_OK;
@@ -153,13 +156,10 @@ HRESULT Device::SetRenderTarget(IDirect3DSurface8* renderTarget, IDirect3DSurfac
     if (depth && (!IsDepthFormat(depth->Desc().Format) || depth->Desc().Width < color->Desc().Width ||
                   depth->Desc().Height < color->Desc().Height))
         return D3DERR_INVALIDCALL;
-    color->AddRef();
-    if (depth)
-        depth->AddRef();
-    if (renderTarget_)
-        renderTarget_->Release();
-    if (depthStencil_)
-        depthStencil_->Release();
+    HoldInternally(color);
+    HoldInternally(depth);
+    DropInternally(renderTarget_);
+    DropInternally(depthStencil_);
     renderTarget_ = color;
     depthStencil_ = depth;
     state_.viewport = {0, 0, color->Desc().Width, color->Desc().Height, 0.0f, 1.0f};

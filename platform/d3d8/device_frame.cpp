@@ -73,18 +73,22 @@ bool Device::BindRenderTarget()
     return true;
 }
 
+// Without a rectangle array the whole viewport is cleared, whatever the count says; an array with a
+// count of 0 clears nothing.
 HRESULT Device::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR color, float z, DWORD stencil)
 {
-    if ((count > 0 && !rects) || !(flags & (D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL)))
+    if (!(flags & (D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL)))
         return D3DERR_INVALIDCALL;
     if ((flags & (D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL)) && !depthStencil_)
         return D3DERR_INVALIDCALL;
     if ((flags & D3DCLEAR_STENCIL) && !HasStencil(depthStencil_->Desc().Format))
         return D3DERR_INVALIDCALL;
-    if (IsLost())
+    if (IsLost() || (rects && count == 0))
         return D3D_OK;
     if (!BindRenderTarget())
         return D3DERR_INVALIDCALL;
+    if (!rects)
+        count = 0;
     GLbitfield mask = 0;
     mask |= (flags & D3DCLEAR_TARGET) ? GL_COLOR_BUFFER_BIT : 0;
     mask |= (flags & D3DCLEAR_ZBUFFER) ? GL_DEPTH_BUFFER_BIT : 0;

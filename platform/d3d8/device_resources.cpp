@@ -1,7 +1,8 @@
-// Creating buffers, textures and surfaces, and copying between system-memory surfaces.
+// Creating buffers, textures and surfaces, and copying into system-memory surfaces.
 #include <algorithm>
 #include <cstring>
 
+#include "cube_texture.h"
 #include "device.h"
 #include "format_info.h"
 #include "index_buffer.h"
@@ -80,26 +81,52 @@ HRESULT Device::CreateTexture(UINT width, UINT height, UINT levels, DWORD usage,
     return D3D_OK;
 }
 
-HRESULT Device::CreateRenderTarget(UINT width, UINT height, D3DFORMAT format, D3DMULTISAMPLE_TYPE, BOOL,
-                                   IDirect3DSurface8** surface)
+// Volume textures are not offered: the caps report no D3DPTEXTURECAPS_VOLUMEMAP.
+HRESULT Device::CreateVolumeTexture(UINT, UINT, UINT, UINT, DWORD, D3DFORMAT, D3DPOOL,
+                                    IDirect3DVolumeTexture8** volumeTexture)
+{
+    if (volumeTexture)
+        *volumeTexture = nullptr;
+    return D3DERR_INVALIDCALL;
+}
+
+HRESULT Device::CreateCubeTexture(UINT edgeLength, UINT levels, DWORD usage, D3DFORMAT format, D3DPOOL pool,
+                                  IDirect3DCubeTexture8** cubeTexture)
+{
+    if (!cubeTexture)
+        return D3DERR_INVALIDCALL;
+    *cubeTexture = nullptr;
+    if (!ValidSize(edgeLength, edgeLength) || !IsPool(pool) || (usage & D3DUSAGE_DEPTHSTENCIL) ||
+        !IsColorFormat(format))
+        return D3DERR_INVALIDCALL;
+    if ((usage & D3DUSAGE_RENDERTARGET) && (pool != D3DPOOL_DEFAULT || !IsRenderTargetFormat(format)))
+        return D3DERR_INVALIDCALL;
+    *cubeTexture = new CubeTexture(this, edgeLength, levels, usage, format, pool);
+    return D3D_OK;
+}
+
+// Multisampling is not offered (CheckDeviceMultiSampleType answers none but D3DMULTISAMPLE_NONE).
+HRESULT Device::CreateRenderTarget(UINT width, UINT height, D3DFORMAT format, D3DMULTISAMPLE_TYPE multiSample,
+                                   BOOL lockable, IDirect3DSurface8** surface)
 {
     if (!surface)
         return D3DERR_INVALIDCALL;
     *surface = nullptr;
-    if (!ValidSize(width, height) || !IsRenderTargetFormat(format))
+    if (!ValidSize(width, height) || !IsRenderTargetFormat(format) || multiSample != D3DMULTISAMPLE_NONE)
         return D3DERR_INVALIDCALL;
     *surface = new Surface(this, SurfaceKind::RenderTarget,
-                           SurfaceDesc(width, height, format, D3DUSAGE_RENDERTARGET, D3DPOOL_DEFAULT));
+                           SurfaceDesc(width, height, format, D3DUSAGE_RENDERTARGET, D3DPOOL_DEFAULT),
+                           lockable != FALSE);
     return D3D_OK;
 }
 
-HRESULT Device::CreateDepthStencilSurface(UINT width, UINT height, D3DFORMAT format, D3DMULTISAMPLE_TYPE,
+HRESULT Device::CreateDepthStencilSurface(UINT width, UINT height, D3DFORMAT format, D3DMULTISAMPLE_TYPE multiSample,
                                           IDirect3DSurface8** surface)
 {
     if (!surface)
         return D3DERR_INVALIDCALL;
     *surface = nullptr;
-    if (!ValidSize(width, height) || !IsDepthFormat(format))
+    if (!ValidSize(width, height) || !IsDepthFormat(format) || multiSample != D3DMULTISAMPLE_NONE)
         return D3DERR_INVALIDCALL;
     *surface = new Surface(this, SurfaceKind::DepthStencil,
                            SurfaceDesc(width, height, format, D3DUSAGE_DEPTHSTENCIL, D3DPOOL_DEFAULT));
@@ -117,16 +144,22 @@ HRESULT Device::CreateImageSurface(UINT width, UINT height, D3DFORMAT format, ID
     return D3D_OK;
 }
 
-// Copies rectangles between surfaces that have system memory and the same format; without rectangles
-// the whole source goes to the top left of the destination.
+// Copies rectangles of the same format into a surface with system memory, from another such surface
+// or from one that lives in GL (a render target, the back buffer, a render-target texture level),
+// which is read back first. Without rectangles the whole source goes to the top left of the
+// destination.
 HRESULT Device::CopyRects(IDirect3DSurface8* sourceSurface, const RECT* sourceRects, UINT rectCount,
                           IDirect3DSurface8* destinationSurface, const POINT* destPoints)
 {
     auto* source = dynamic_cast<Surface*>(sourceSurface);
     auto* destination = dynamic_cast<Surface*>(destinationSurface);
-    if (!source || !destination || source == destination || source->Memory().empty() ||
-        destination->Memory().empty() || source->Desc().Format != destination->Desc().Format)
+    if (!source || !destination || source == destination || destination->Memory().empty() ||
+        source->Desc().Format != destination->Desc().Format)
         return D3DERR_INVALIDCALL;
+    std::vector<BYTE> readBack;
+    if (source->Memory().empty() && !source->ReadBack(readBack))
+        return D3DERR_INVALIDCALL;
+    const BYTE* sourceBytes = source->Memory().empty() ? readBack.data() : source->Memory().data();
     const D3DSURFACE_DESC& from = source->Desc();
     const D3DSURFACE_DESC& to = destination->Desc();
     const RECT whole = {0, 0, static_cast<LONG>(from.Width), static_cast<LONG>(from.Height)};
@@ -143,28 +176,32 @@ HRESULT Device::CopyRects(IDirect3DSurface8* sourceSurface, const RECT* sourceRe
         const size_t rowBytes = static_cast<size_t>(r.right - r.left) * bpp;
         for (LONG y = 0; y < r.bottom - r.top; ++y)
             std::memcpy(destination->Memory().data() + (at.y + y) * destination->Pitch() + at.x * bpp,
-                        source->Memory().data() + (r.top + y) * source->Pitch() + r.left * bpp, rowBytes);
+                        sourceBytes + (r.top + y) * source->Pitch() + r.left * bpp, rowBytes);
     }
     destination->MarkChanged();
     return D3D_OK;
 }
 
-// Copies every level the two textures share from a system-memory texture into another one.
+// Copies every level the two textures share from a system-memory texture into another one of the
+// same kind.
 HRESULT Device::UpdateTexture(IDirect3DBaseTexture8* sourceTexture, IDirect3DBaseTexture8* destinationTexture)
 {
-    auto* source = dynamic_cast<Texture*>(sourceTexture);
-    auto* destination = dynamic_cast<Texture*>(destinationTexture);
-    if (!source || !destination || source->Pool() != D3DPOOL_SYSTEMMEM || destination->Pool() != D3DPOOL_DEFAULT ||
-        source->Format() != destination->Format())
+    TextureStorage* source = StorageOf(sourceTexture);
+    TextureStorage* destination = StorageOf(destinationTexture);
+    if (!source || !destination || source->Owner().Pool() != D3DPOOL_SYSTEMMEM ||
+        destination->Owner().Pool() != D3DPOOL_DEFAULT || source->Format() != destination->Format() ||
+        source->FaceCount() != destination->FaceCount())
         return D3DERR_INVALIDCALL;
-    const UINT levels = std::min(source->GetLevelCount(), destination->GetLevelCount());
-    for (UINT level = 0; level < levels; ++level) {
-        auto& from = source->Level(level)->Memory();
-        auto& to = destination->Level(level)->Memory();
-        if (from.size() != to.size())
-            return D3DERR_INVALIDCALL;
-        to = from;
-        destination->MarkLevelChanged(level);
+    const UINT levels = std::min(source->LevelCount(), destination->LevelCount());
+    for (UINT face = 0; face < source->FaceCount(); ++face) {
+        for (UINT level = 0; level < levels; ++level) {
+            auto& from = source->Level(face, level)->Memory();
+            auto& to = destination->Level(face, level)->Memory();
+            if (from.size() != to.size())
+                return D3DERR_INVALIDCALL;
+            to = from;
+            destination->MarkChanged(face, level);
+        }
     }
     return D3D_OK;
 }

@@ -110,7 +110,7 @@ void SetDefaultRenderStates(std::array<DWORD, kRenderStateSlots>& rs, const D3DP
     rs[D3DRS_VERTEXBLEND] = D3DVBF_DISABLE;
     rs[D3DRS_SOFTWAREVERTEXPROCESSING] = (behaviorFlags & D3DCREATE_SOFTWARE_VERTEXPROCESSING) ? TRUE : FALSE;
     rs[D3DRS_POINTSIZE] = FloatBits(1.0f);
-    rs[D3DRS_POINTSIZE_MIN] = FloatBits(1.0f);
+    rs[D3DRS_POINTSIZE_MIN] = FloatBits(0.0f);
     rs[D3DRS_POINTSCALE_A] = FloatBits(1.0f);
     rs[D3DRS_POINTSCALE_B] = FloatBits(0.0f);
     rs[D3DRS_POINTSCALE_C] = FloatBits(0.0f);

@@ -8,7 +8,7 @@
 #include <map>
 #include <set>
 
-#include "com_ref.h"
+#include "bound_ref.h"
 #include "d3d8.h"
 
 namespace d3d8 {
@@ -32,7 +32,7 @@ struct LightSlot {
 };
 
 struct StreamBinding {
-    ComRef<IDirect3DVertexBuffer8> buffer;
+    BoundRef<IDirect3DVertexBuffer8> buffer;
     UINT stride = 0;
 };
 
@@ -43,9 +43,9 @@ struct DeviceState {
     D3DVIEWPORT8 viewport{};
     D3DMATERIAL8 material{};
     std::map<DWORD, LightSlot> lights;
-    std::array<ComRef<IDirect3DBaseTexture8>, kTextureStages> textures;
+    std::array<BoundRef<IDirect3DBaseTexture8>, kTextureStages> textures;
     std::array<StreamBinding, kStreamCount> streams;
-    ComRef<IDirect3DIndexBuffer8> indices;
+    BoundRef<IDirect3DIndexBuffer8> indices;
     UINT baseVertexIndex = 0;
     DWORD vertexShader = 0;
     std::array<std::array<float, 4>, kClipPlaneCount> clipPlanes{};

@@ -1,5 +1,6 @@
 // State blocks: recorded (the Set calls between BeginStateBlock and EndStateBlock) or created for a
 // block type, captured from the device and applied back to it. Tokens start at 1; 0 is never valid.
+// Like any resource, a stored block holds a reference on the device until it is deleted.
 #include "device.h"
 
 namespace d3d8 {
@@ -20,6 +21,7 @@ HRESULT Device::EndStateBlock(DWORD* token)
     *token = nextStateBlock_++;
     stateBlocks_.emplace(*token, std::move(*recording_));
     recording_.reset();
+    AddRef();
     return D3D_OK;
 }
 
@@ -45,6 +47,7 @@ HRESULT Device::DeleteStateBlock(DWORD token)
 {
     if (recording_ || stateBlocks_.erase(token) == 0)
         return D3DERR_INVALIDCALL;
+    Release();  // last: it may be the device's final reference
     return D3D_OK;
 }
 
@@ -57,6 +60,7 @@ HRESULT Device::CreateStateBlock(D3DSTATEBLOCKTYPE type, DWORD* token)
     CopyMasked(state_, block.values, block.mask);
     *token = nextStateBlock_++;
     stateBlocks_.emplace(*token, std::move(block));
+    AddRef();
     return D3D_OK;
 }
 

@@ -123,7 +123,7 @@ HRESULT Direct3D8::CheckDeviceFormat(UINT adapter, D3DDEVTYPE deviceType, D3DFOR
         return IsDepthFormat(checkFormat) ? D3D_OK : D3DERR_NOTAVAILABLE;
     if (usage & D3DUSAGE_RENDERTARGET)
         return IsRenderTargetFormat(checkFormat) ? D3D_OK : D3DERR_NOTAVAILABLE;
-    if (resourceType == D3DRTYPE_TEXTURE || resourceType == D3DRTYPE_SURFACE)
+    if (resourceType == D3DRTYPE_TEXTURE || resourceType == D3DRTYPE_SURFACE || resourceType == D3DRTYPE_CUBETEXTURE)
         return IsColorFormat(checkFormat) ? D3D_OK : D3DERR_NOTAVAILABLE;
     return D3DERR_NOTAVAILABLE;
 }

@@ -50,6 +50,20 @@ bool HasStencil(D3DFORMAT format)
     return format == D3DFMT_D24S8 || format == D3DFMT_D15S1 || format == D3DFMT_D24X4S4;
 }
 
+bool HasAlpha(D3DFORMAT format)
+{
+    switch (format) {
+    case D3DFMT_A8R8G8B8:
+    case D3DFMT_A4R4G4B4:
+    case D3DFMT_A1R5G5B5:
+    case D3DFMT_A8:
+    case D3DFMT_A8L8:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool IsRenderTargetFormat(D3DFORMAT format)
 {
     return format == D3DFMT_A8R8G8B8 || format == D3DFMT_X8R8G8B8 || format == D3DFMT_R5G6B5;

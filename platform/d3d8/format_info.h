@@ -12,6 +12,8 @@ UINT BytesPerPixel(D3DFORMAT format);
 bool IsColorFormat(D3DFORMAT format);
 bool IsDepthFormat(D3DFORMAT format);
 bool HasStencil(D3DFORMAT format);
+// Colour formats that store an alpha channel.
+bool HasAlpha(D3DFORMAT format);
 // Formats a back buffer or a render-target texture may have.
 bool IsRenderTargetFormat(D3DFORMAT format);
 

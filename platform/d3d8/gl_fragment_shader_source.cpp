@@ -27,10 +27,11 @@ std::string Argument(uint8_t arg, int stage)
     return value;
 }
 
-// The operation on two arguments a1 and a2, for the channels in c ("rgb" or "a").
+// The operation on the arguments a1 and a2 (and a0, the third one), for the channels in c ("rgb" or
+// "a").
 std::string Operation(uint8_t op, const std::string& c, int stage)
 {
-    const std::string a1 = "a1." + c, a2 = "a2." + c, tex = "tex" + std::to_string(stage);
+    const std::string a0 = "a0." + c, a1 = "a1." + c, a2 = "a2." + c, tex = "tex" + std::to_string(stage);
     auto blend = [&](const std::string& alpha) { return a1 + " * " + alpha + " + " + a2 + " * (1.0 - " + alpha + ")"; };
     switch (op) {
     case D3DTOP_SELECTARG1: return a1;
@@ -52,6 +53,8 @@ std::string Operation(uint8_t op, const std::string& c, int stage)
     case D3DTOP_MODULATECOLOR_ADDALPHA: return c == "a" ? a1 : "a1.rgb * a2.rgb + a1.a";
     case D3DTOP_MODULATEINVALPHA_ADDCOLOR: return c == "a" ? a1 : "(1.0 - a1.a) * a2.rgb + a1.rgb";
     case D3DTOP_MODULATEINVCOLOR_ADDALPHA: return c == "a" ? a1 : "(1.0 - a1.rgb) * a2.rgb + a1.a";
+    case D3DTOP_MULTIPLYADD: return a0 + " + " + a1 + " * " + a2;
+    case D3DTOP_LERP: return a0 + " * " + a1 + " + (1.0 - " + a0 + ") * " + a2;
     case D3DTOP_DOTPRODUCT3: {
         const std::string dot = "clamp(4.0 * dot(a1.rgb - 0.5, a2.rgb - 0.5), 0.0, 1.0)";
         return c == "a" ? dot : "vec3(" + dot + ")";
@@ -63,14 +66,17 @@ std::string Operation(uint8_t op, const std::string& c, int stage)
 void Stage(std::ostringstream& s, const StageKey& stage, int st)
 {
     s << "    {\n"
-      << "        vec4 a1 = " << Argument(stage.colorArg1, st) << ", a2 = " << Argument(stage.colorArg2, st) << ";\n"
+      << "        vec4 a1 = " << Argument(stage.colorArg1, st) << ", a2 = " << Argument(stage.colorArg2, st)
+      << ", a0 = " << (TakesThirdArgument(stage.colorOp) ? Argument(stage.colorArg0, st) : "vec4(0.0)") << ";\n"
       << "        vec3 rgb = clamp(" << Operation(stage.colorOp, "rgb", st) << ", 0.0, 1.0);\n";
     if (stage.colorOp == D3DTOP_DOTPRODUCT3) {
         // The dot product goes to every channel, alpha included.
         s << "        float alpha = rgb.r;\n";
     } else if (stage.alphaOp) {
-        s << "        a1 = " << Argument(stage.alphaArg1, st) << "; a2 = " << Argument(stage.alphaArg2, st) << ";\n"
-          << "        float alpha = clamp(" << Operation(stage.alphaOp, "a", st) << ", 0.0, 1.0);\n";
+        s << "        a1 = " << Argument(stage.alphaArg1, st) << "; a2 = " << Argument(stage.alphaArg2, st) << ";\n";
+        if (TakesThirdArgument(stage.alphaOp))
+            s << "        a0 = " << Argument(stage.alphaArg0, st) << ";\n";
+        s << "        float alpha = clamp(" << Operation(stage.alphaOp, "a", st) << ", 0.0, 1.0);\n";
     } else {
         s << "        float alpha = current.a;\n";
     }
@@ -84,9 +90,10 @@ void Sample(std::ostringstream& s, const ProgramKey& key, int st)
         return;
     }
     // gl_PointCoord runs from the sprite's top left, where Direct3D puts (0, 0).
-    const std::string coord = key.pointSprite ? "gl_PointCoord"
-                                              : "vTexCoord" + std::to_string(st) + ".xy / vTexCoord" +
-                                                    std::to_string(st) + ".z";
+    const std::string v = "vTexCoord" + std::to_string(st);
+    std::string coord = key.pointSprite ? "gl_PointCoord" : v + ".xy / " + v + ".w";
+    if (key.stages[st].cube)
+        coord = v + ".xyz";
     s << "    vec4 tex" << st << " = texture(uTexture" << st << ", " << coord << ");\n";
 }
 
@@ -122,13 +129,7 @@ void Fog(std::ostringstream& s, const ProgramKey& key)
     if (key.fogSource == FogSource::None)
         return;
     if (key.fogSource == FogSource::Table) {
-        s << "    float d = vFog;\n    float f = ";
-        if (key.fogMode == D3DFOG_LINEAR)
-            s << "(uFog.y - d) / (uFog.y - uFog.x);\n";
-        else if (key.fogMode == D3DFOG_EXP)
-            s << "exp(-d * uFog.z);\n";
-        else
-            s << "exp(-(d * uFog.z) * (d * uFog.z));\n";
+        s << "    float d = vFog;\n    float f = " << FogFactorExpression(key.fogMode, "d") << ";\n";
     } else {
         s << "    float f = vFog;\n";
     }
@@ -146,7 +147,8 @@ std::string FragmentShaderSource(const ProgramKey& key)
       << "uniform vec4 uTextureFactor;\nuniform float uAlphaRef;\nuniform vec4 uFog;\nuniform vec4 uFogColor;\n";
     for (int st = 0; st < kProgramStages; ++st)
         if (key.stages[st].hasTexture)
-            s << "in vec3 vTexCoord" << st << ";\nuniform sampler2D uTexture" << st << ";\n";
+            s << "in vec4 vTexCoord" << st << ";\nuniform " << (key.stages[st].cube ? "samplerCube" : "sampler2D")
+              << " uTexture" << st << ";\n";
     s << "out vec4 fragColor;\nvoid main() {\n"
       << "    vec4 diffuse = vDiffuse, specular = vSpecular, current = diffuse;\n";
     for (int st = 0; st < kProgramStages && key.stages[st].colorOp; ++st) {

@@ -72,6 +72,9 @@ uint8_t Arg(DWORD value)
     return static_cast<uint8_t>(value & (D3DTA_SELECTMASK | D3DTA_COMPLEMENT | D3DTA_ALPHAREPLICATE));
 }
 
+void FillTexCoords(ProgramKey& key, StageKey& stage, const DeviceState& state,
+                   const std::array<DWORD, kStageStateSlots>& ss, const VertexLayout& layout);
+
 // Stages run in order until the first disabled one. A stage without a texture whose first colour
 // argument is the texture counts as disabled; other reads of a missing texture give opaque black.
 void FillStages(ProgramKey& key, const DeviceState& state, const VertexLayout& layout, const DrawShape& shape)
@@ -87,23 +90,47 @@ void FillStages(ProgramKey& key, const DeviceState& state, const VertexLayout& l
         stage.colorOp = static_cast<uint8_t>(ss[D3DTSS_COLOROP]);
         stage.colorArg1 = Arg(ss[D3DTSS_COLORARG1]);
         stage.colorArg2 = Arg(ss[D3DTSS_COLORARG2]);
+        if (TakesThirdArgument(ss[D3DTSS_COLOROP]))
+            stage.colorArg0 = Arg(ss[D3DTSS_COLORARG0]);
         if (ss[D3DTSS_ALPHAOP] != D3DTOP_DISABLE) {
             stage.alphaOp = static_cast<uint8_t>(ss[D3DTSS_ALPHAOP]);
             stage.alphaArg1 = Arg(ss[D3DTSS_ALPHAARG1]);
             stage.alphaArg2 = Arg(ss[D3DTSS_ALPHAARG2]);
+            if (TakesThirdArgument(ss[D3DTSS_ALPHAOP]))
+                stage.alphaArg0 = Arg(ss[D3DTSS_ALPHAARG0]);
         }
         stage.hasTexture = hasTexture ? 1 : 0;
         if (!hasTexture)
             continue;
+        stage.cube = shape.stageIsCube[s] ? 1 : 0;
+        FillTexCoords(key, stage, state, ss, layout);
+    }
+}
+
+// Where a stage's coordinates come from: a set of the vertex or, for untransformed vertices, camera
+// space; then through the texture matrix when D3DTSS_TEXTURETRANSFORMFLAGS asks for it.
+void FillTexCoords(ProgramKey& key, StageKey& stage, const DeviceState& state,
+                   const std::array<DWORD, kStageStateSlots>& ss, const VertexLayout& layout)
+{
+    const DWORD generation = ss[D3DTSS_TEXCOORDINDEX] & 0xFFFF0000;
+    if (!layout.transformed && generation >= D3DTSS_TCI_CAMERASPACENORMAL &&
+        generation <= D3DTSS_TCI_CAMERASPACEREFLECTIONVECTOR) {
+        stage.texGen = static_cast<TexGen>(generation >> 16);
+        stage.texCoordSize = 3;
+        if (stage.texGen == TexGen::CameraSpaceReflection)
+            key.localViewer = Rs(state, D3DRS_LOCALVIEWER) ? 1 : 0;
+        if (stage.texGen != TexGen::CameraSpacePosition)
+            key.normalizeNormals = Rs(state, D3DRS_NORMALIZENORMALS) ? 1 : 0;
+    } else {
         const DWORD set = ss[D3DTSS_TEXCOORDINDEX] & 0xFFFF;
         const bool present = static_cast<int>(set) < layout.texCoordSets && set < kMaxTexCoordSets;
         stage.texCoordSet = present ? static_cast<uint8_t>(set) : 0xFF;
         stage.texCoordSize = present ? static_cast<uint8_t>(layout.texCoordSize[set]) : 0;
-        const DWORD flags = ss[D3DTSS_TEXTURETRANSFORMFLAGS];
-        if (!layout.transformed && (flags & 0xFF) >= D3DTTFF_COUNT1 && (flags & 0xFF) <= D3DTTFF_COUNT4) {
-            stage.transformCount = static_cast<uint8_t>(flags & 0xFF);
-            stage.projected = (flags & D3DTTFF_PROJECTED) && stage.transformCount > 1 ? 1 : 0;
-        }
+    }
+    const DWORD flags = ss[D3DTSS_TEXTURETRANSFORMFLAGS];
+    if (!layout.transformed && (flags & 0xFF) >= D3DTTFF_COUNT1 && (flags & 0xFF) <= D3DTTFF_COUNT4) {
+        stage.transformCount = static_cast<uint8_t>(flags & 0xFF);
+        stage.projected = (flags & D3DTTFF_PROJECTED) && stage.transformCount > 1 ? 1 : 0;
     }
 }
 
@@ -124,6 +151,19 @@ size_t ProgramKeyHash::operator()(const ProgramKey& key) const
     return hash;
 }
 
+bool UsesNormalTexGen(const ProgramKey& key)
+{
+    for (const StageKey& stage : key.stages)
+        if (stage.texGen == TexGen::CameraSpaceNormal || stage.texGen == TexGen::CameraSpaceReflection)
+            return true;
+    return false;
+}
+
+bool TakesThirdArgument(DWORD op)
+{
+    return op == D3DTOP_MULTIPLYADD || op == D3DTOP_LERP;
+}
+
 bool IsWFriendlyProjection(const D3DMATRIX& projection)
 {
     return projection._34 != 0.0f;
@@ -131,7 +171,7 @@ bool IsWFriendlyProjection(const D3DMATRIX& projection)
 
 ProgramKey BuildProgramKey(const DeviceState& state, const VertexLayout& layout, const DrawShape& shape)
 {
-    static_assert(sizeof(ProgramKey) == sizeof(uint8_t) * 31 + sizeof(StageKey) * kProgramStages,
+    static_assert(sizeof(StageKey) == 15 && sizeof(ProgramKey) == sizeof(uint8_t) * 31 + sizeof(StageKey) * kProgramStages,
                   "ProgramKey must stay plain bytes without padding");
     ProgramKey key;  // every member starts at zero
     key.transformed = layout.transformed;

@@ -15,6 +15,9 @@ namespace d3d8 {
 // Stages the device offers (its caps say two).
 constexpr int kProgramStages = 2;
 
+// Texture coordinates made per vertex from camera space (the high word of D3DTSS_TEXCOORDINDEX).
+enum class TexGen : uint8_t { None, CameraSpaceNormal, CameraSpacePosition, CameraSpaceReflection };
+
 enum class FogSource : uint8_t {
     None,
     Table,          // per pixel from a depth: eye depth or the 0-to-1 depth
@@ -25,9 +28,13 @@ enum class FogSource : uint8_t {
 struct StageKey {
     uint8_t colorOp = 0;  // 0: this stage and all after it are off
     uint8_t colorArg1 = 0, colorArg2 = 0;
+    uint8_t colorArg0 = 0;  // the third argument of MULTIPLYADD and LERP; 0 for other operations
     uint8_t alphaOp = 0;  // 0: alpha passes through unchanged
     uint8_t alphaArg1 = 0, alphaArg2 = 0;
+    uint8_t alphaArg0 = 0;
     uint8_t hasTexture = 0;
+    uint8_t cube = 0;  // the stage samples a cube texture by a direction
+    TexGen texGen = TexGen::None;
     uint8_t texCoordSet = 0;   // 0xFF: the vertex has no such set, coordinates read 0
     uint8_t texCoordSize = 0;  // floats in that set
     uint8_t transformCount = 0;  // D3DTTFF_COUNTn, 0 when the coordinates are not transformed
@@ -61,6 +68,7 @@ struct ProgramKeyHash {
 // What the draw binds beside the state: which stages have a texture, and whether it draws points.
 struct DrawShape {
     bool stageHasTexture[kProgramStages] = {};
+    bool stageIsCube[kProgramStages] = {};
     bool drawsPoints = false;
 };
 
@@ -68,5 +76,9 @@ ProgramKey BuildProgramKey(const DeviceState& state, const VertexLayout& layout,
 
 // A projection whose fourth column makes w the eye depth: table fog then uses that depth.
 bool IsWFriendlyProjection(const D3DMATRIX& projection);
+// Whether some stage makes its coordinates from the camera-space normal.
+bool UsesNormalTexGen(const ProgramKey& key);
+// Whether the operation takes the third argument (D3DTSS_COLORARG0 / ALPHAARG0).
+bool TakesThirdArgument(DWORD op);
 
 }  // namespace d3d8

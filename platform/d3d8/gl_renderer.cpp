@@ -10,6 +10,7 @@
 #include "index_buffer.h"
 #include "surface.h"
 #include "texture.h"
+#include "texture_storage.h"
 #include "vertex_buffer.h"
 
 namespace d3d8 {
@@ -90,6 +91,8 @@ void GLRenderer::Initialize()
     glEnable(GL_PROGRAM_POINT_SIZE);
     // Rows are stored top first, so GL's lower left is the sprite's top left: v runs downwards.
     glPointParameteri(GL_POINT_SPRITE_COORD_ORIGIN, GL_LOWER_LEFT);
+    // Cube textures filter across face edges, as Direct3D's cube maps do.
+    glEnable(GL_TEXTURE_CUBE_MAP_SEAMLESS);
     samplers_.Create();
     initialized_ = true;
 }
@@ -105,7 +108,7 @@ void GLRenderer::UseProgram(GLuint program)
     currentProgram_ = program;
 }
 
-void GLRenderer::BindTextures(const DeviceState& state, const ProgramKey& key, Texture* const textures[])
+void GLRenderer::BindTextures(const DeviceState& state, const ProgramKey& key, TextureStorage* const textures[])
 {
     for (int stage = 0; stage < kProgramStages && key.stages[stage].colorOp; ++stage) {
         if (!key.stages[stage].hasTexture)
@@ -166,11 +169,12 @@ void GLRenderer::Draw(Device& device, const DrawCall& call)
         return;
     if (!initialized_)
         Initialize();
-    Texture* textures[kProgramStages] = {};
+    TextureStorage* textures[kProgramStages] = {};
     DrawShape shape;
     for (int stage = 0; stage < kProgramStages; ++stage) {
-        textures[stage] = dynamic_cast<Texture*>(state.textures[stage].Get());
+        textures[stage] = StorageOf(state.textures[stage].Get());
         shape.stageHasTexture[stage] = textures[stage] != nullptr;
+        shape.stageIsCube[stage] = textures[stage] && textures[stage]->IsCube();
     }
     shape.drawsPoints = call.type == D3DPT_POINTLIST ||
                         (IsTriangles(call.type) && state.renderStates[D3DRS_FILLMODE] == D3DFILL_POINT);
@@ -181,6 +185,8 @@ void GLRenderer::Draw(Device& device, const DrawCall& call)
     UseProgram(program->Name());
     UploadUniforms(*program, state);
     RasterTarget target;
+    target.hasAlpha = HasAlpha(device.CurrentRenderTarget()->Desc().Format);
+    target.clampDepth = layout.transformed;
     if (Surface* depth = device.CurrentDepthStencil()) {
         target.hasDepth = true;
         target.hasStencil = HasStencil(depth->Desc().Format);

@@ -30,7 +30,7 @@ struct DrawCall {
 // Vertices and indices a primitive count needs.
 UINT VerticesFor(D3DPRIMITIVETYPE type, UINT primitiveCount);
 
-class Texture;
+class TextureStorage;
 
 class GLRenderer {
 public:
@@ -44,7 +44,7 @@ public:
 private:
     void Initialize();
     void UseProgram(GLuint program);
-    void BindTextures(const DeviceState& state, const ProgramKey& key, Texture* const textures[]);
+    void BindTextures(const DeviceState& state, const ProgramKey& key, TextureStorage* const textures[]);
     void Issue(const DeviceState& state, const VertexLayout& layout, const DrawCall& call);
 
     bool initialized_ = false;

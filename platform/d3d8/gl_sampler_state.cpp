@@ -47,6 +47,7 @@ SamplerParameters SamplerParametersOf(const std::array<DWORD, kStageStateSlots>&
                       : GL_NEAREST;
     p.wrapS = Wrap(stage[D3DTSS_ADDRESSU]);
     p.wrapT = Wrap(stage[D3DTSS_ADDRESSV]);
+    p.wrapR = Wrap(stage[D3DTSS_ADDRESSW]);
     const D3DCOLOR border = stage[D3DTSS_BORDERCOLOR];
     p.border[0] = ((border >> 16) & 0xFF) / 255.0f;
     p.border[1] = ((border >> 8) & 0xFF) / 255.0f;
@@ -82,6 +83,8 @@ void GlSamplers::Apply(int stage, const std::array<DWORD, kStageStateSlots>& sta
         glSamplerParameteri(s, GL_TEXTURE_WRAP_S, p.wrapS);
     if (all || p.wrapT != old.wrapT)
         glSamplerParameteri(s, GL_TEXTURE_WRAP_T, p.wrapT);
+    if (all || p.wrapR != old.wrapR)
+        glSamplerParameteri(s, GL_TEXTURE_WRAP_R, p.wrapR);
     if (all || std::memcmp(p.border, old.border, sizeof p.border) != 0)
         glSamplerParameterfv(s, GL_TEXTURE_BORDER_COLOR, p.border);
     if (all || p.lodBias != old.lodBias)

@@ -11,7 +11,7 @@
 namespace d3d8 {
 
 struct SamplerParameters {
-    GLint minFilter = 0, magFilter = 0, wrapS = 0, wrapT = 0;
+    GLint minFilter = 0, magFilter = 0, wrapS = 0, wrapT = 0, wrapR = 0;
     float border[4] = {};
     float lodBias = 0.0f, minLod = 0.0f;
     bool operator==(const SamplerParameters& other) const;

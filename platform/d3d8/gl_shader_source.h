@@ -15,6 +15,10 @@ struct ShaderTarget {
 };
 
 std::string VertexShaderSource(const ProgramKey& key, const ShaderTarget& target);
+// The fog factor (1: no fog, 0: all fog) of a distance expression for a fog mode, from the uFog uniform
+// (start, end, density). Linear fog with equal start and end is a step: no fog up to the start and
+// full fog beyond it.
+std::string FogFactorExpression(int mode, const std::string& distance);
 std::string FragmentShaderSource(const ProgramKey& key);
 
 }  // namespace d3d8

@@ -54,6 +54,16 @@ GLenum GlBlendFactor(DWORD d3dBlend)
     }
 }
 
+GLenum WithOpaqueDestination(GLenum factor)
+{
+    switch (factor) {
+    case GL_DST_ALPHA: return GL_ONE;
+    case GL_ONE_MINUS_DST_ALPHA: return GL_ZERO;
+    case GL_SRC_ALPHA_SATURATE: return GL_ZERO;  // min(As, 1 - Ad) with Ad = 1
+    default: return factor;
+    }
+}
+
 GLenum GlBlendEquation(DWORD d3dBlendOp)
 {
     switch (d3dBlendOp) {
@@ -86,7 +96,7 @@ void GlStateCache::Invalidate()
 
 void GlStateCache::Apply(const DeviceState& state, const RasterTarget& target)
 {
-    ApplyBlend(state);
+    ApplyBlend(state, target);
     ApplyDepth(state, target);
     ApplyStencil(state, target);
     ApplyRaster(state);
@@ -94,7 +104,7 @@ void GlStateCache::Apply(const DeviceState& state, const RasterTarget& target)
 }
 
 // BOTHSRCALPHA and BOTHINVSRCALPHA set both factors from the source blend alone.
-void GlStateCache::ApplyBlend(const DeviceState& state)
+void GlStateCache::ApplyBlend(const DeviceState& state, const RasterTarget& target)
 {
     const auto& rs = state.renderStates;
     const bool on = rs[D3DRS_ALPHABLENDENABLE] != 0;
@@ -109,6 +119,10 @@ void GlStateCache::ApplyBlend(const DeviceState& state)
     } else if (rs[D3DRS_SRCBLEND] == D3DBLEND_BOTHINVSRCALPHA) {
         src = GL_ONE_MINUS_SRC_ALPHA;
         dst = GL_SRC_ALPHA;
+    }
+    if (!target.hasAlpha) {
+        src = WithOpaqueDestination(src);
+        dst = WithOpaqueDestination(dst);
     }
     const bool srcChanged = Changed(shadow_.blendSrc, src);
     if (Changed(shadow_.blendDst, dst) || srcChanged)
@@ -125,6 +139,8 @@ void GlStateCache::ApplyDepth(const DeviceState& state, const RasterTarget& targ
         Enable(GL_DEPTH_TEST, on);
     if (on && Changed(shadow_.depthFunc, GlCompareFunction(rs[D3DRS_ZFUNC])))
         glDepthFunc(shadow_.depthFunc);
+    if (Changed(shadow_.depthClamp, target.clampDepth ? 1 : 0))
+        Enable(GL_DEPTH_CLAMP, target.clampDepth);
     // ZBIAS 0..16 pulls coplanar geometry toward the viewer by that many depth steps.
     const float units = -static_cast<float>(rs[D3DRS_ZBIAS] & 0xFF);
     if (Changed(shadow_.offset, units != 0.0f ? 1 : 0)) {

@@ -11,6 +11,11 @@ namespace d3d8 {
 struct RasterTarget {
     bool hasDepth = false;
     bool hasStencil = false;
+    // A target format without alpha (X8R8G8B8, R5G6B5): its alpha reads as 1 in blending.
+    bool hasAlpha = true;
+    // Pre-transformed vertices are not clipped against the near and far planes; their depth is
+    // clamped to the viewport's range instead.
+    bool clampDepth = false;
 };
 
 class GlStateCache {
@@ -20,7 +25,7 @@ public:
     void Invalidate();
 
 private:
-    void ApplyBlend(const DeviceState& state);
+    void ApplyBlend(const DeviceState& state, const RasterTarget& target);
     void ApplyDepth(const DeviceState& state, const RasterTarget& target);
     void ApplyStencil(const DeviceState& state, const RasterTarget& target);
     void ApplyRaster(const DeviceState& state);
@@ -29,7 +34,7 @@ private:
     struct Shadow {
         int blend = -1;
         GLenum blendSrc = 0, blendDst = 0, blendEquation = 0;
-        int depthTest = -1;
+        int depthTest = -1, depthClamp = -1;
         GLenum depthFunc = 0;
         int stencilTest = -1;
         GLenum stencilFunc = 0, stencilFail = 0, stencilZFail = 0, stencilPass = 0;
@@ -45,6 +50,8 @@ private:
 // Direct3D's enumerations in GL's terms.
 GLenum GlCompareFunction(DWORD d3dCompare);
 GLenum GlBlendFactor(DWORD d3dBlend);
+// The factor on a target without alpha, where the destination alpha is 1.
+GLenum WithOpaqueDestination(GLenum factor);
 GLenum GlBlendEquation(DWORD d3dBlendOp);
 GLenum GlStencilOp(DWORD d3dStencilOp);
 

@@ -44,7 +44,7 @@ void UploadTransforms(GlProgram& program, const DeviceState& state)
     const D3DMATRIX worldView = Multiply(state.transforms[D3DTS_WORLD], state.transforms[D3DTS_VIEW]);
     program.Set(Uniform::WorldView, &worldView.m[0][0], 16);
     program.Set(Uniform::Projection, &state.transforms[D3DTS_PROJECTION].m[0][0], 16);
-    if (program.Key().lighting && program.Key().hasNormal) {
+    if ((program.Key().lighting || UsesNormalTexGen(program.Key())) && program.Key().hasNormal) {
         // Normals go through the inverse transpose; GLSL multiplies from the other side, so the
         // inverse itself is uploaded transposed.
         float inverse[9];
@@ -134,10 +134,7 @@ void UploadLighting(GlProgram& program, const DeviceState& state)
 void UploadRasterValues(GlProgram& program, const DeviceState& state)
 {
     const auto& rs = state.renderStates;
-    float start = FloatOf(rs[D3DRS_FOGSTART]), end = FloatOf(rs[D3DRS_FOGEND]);
-    // Equal start and end would divide by zero: everything past the start is then fully fogged.
-    if (end == start)
-        end = start + 1e-6f;
+    const float start = FloatOf(rs[D3DRS_FOGSTART]), end = FloatOf(rs[D3DRS_FOGEND]);
     const float fog[4] = {start, end, FloatOf(rs[D3DRS_FOGDENSITY]), 0.0f};
     program.Set(Uniform::Fog, fog, 4);
     float color[4];

@@ -53,20 +53,12 @@ void DeclareOutputs(std::ostringstream& s, const ProgramKey& key)
     s << Varying(key) << " vec4 vDiffuse;\n" << Varying(key) << " vec4 vSpecular;\nout float vFog;\n";
     for (int st = 0; st < kProgramStages; ++st)
         if (key.stages[st].hasTexture)
-            s << "out vec3 vTexCoord" << st << ";\n";
+            s << "out vec4 vTexCoord" << st << ";\n";
 }
 
-// Fog factor from a distance, shared by vertex fog here and table fog in the fragment stage.
 void FogFunction(std::ostringstream& s, int mode)
 {
-    s << "float FogFactor(float d) {\n";
-    if (mode == D3DFOG_LINEAR)
-        s << "    return (uFog.y - d) / (uFog.y - uFog.x);\n";
-    else if (mode == D3DFOG_EXP)
-        s << "    return exp(-d * uFog.z);\n";
-    else
-        s << "    float e = d * uFog.z; return exp(-e * e);\n";
-    s << "}\n";
+    s << "float FogFactor(float d) {\n    return " << FogFactorExpression(mode, "d") << ";\n}\n";
 }
 
 std::string MaterialColor(int source, const char* material)
@@ -110,7 +102,9 @@ void LightTerm(std::ostringstream& s, int i, int type, bool specular)
 
 void Lighting(std::ostringstream& s, const ProgramKey& key)
 {
-    s << "    vec3 P = eye.xyz;\n";
+    // A world or view matrix with a projective last column leaves w != 1: lighting uses the point
+    // that position stands for.
+    s << "    vec3 P = eye.w != 0.0 ? eye.xyz / eye.w : eye.xyz;\n";
     s << "    vec3 N = " << (key.hasNormal ? "uNormalMatrix * aNormal" : "vec3(0.0)") << ";\n";
     if (key.normalizeNormals && key.hasNormal)
         s << "    if (dot(N, N) > 0.0) N = normalize(N);\n";
@@ -156,13 +150,12 @@ void Fog(std::ostringstream& s, const ProgramKey& key)
 {
     switch (key.fogSource) {
     case FogSource::Table:
-        if (key.transformed)
-            s << "    vFog = " << (key.fogEyeDepth ? "eye.z" : "depth01") << ";\n";
-        else
-            s << "    vFog = " << (key.fogEyeDepth ? "eye.z" : "depth01") << ";\n";
+        // A W-friendly projection makes w the eye depth, whichever way the view looks.
+        s << "    vFog = " << (key.fogEyeDepth ? "clip.w" : "depth01") << ";\n";
         break;
     case FogSource::Vertex:
-        s << "    vFog = clamp(FogFactor(" << (key.rangeFog ? "length(eye.xyz)" : "eye.z") << "), 0.0, 1.0);\n";
+        // The distance from the eye plane: a view looking down -z fogs as one looking down +z.
+        s << "    vFog = clamp(FogFactor(" << (key.rangeFog ? "length(eye.xyz)" : "abs(eye.z)") << "), 0.0, 1.0);\n";
         break;
     case FogSource::SpecularAlpha:
         s << "    vFog = aSpecular.a;\n";
@@ -172,34 +165,70 @@ void Fog(std::ostringstream& s, const ProgramKey& key)
     }
 }
 
-// Coordinates of a stage: its set widened the way Direct3D widens it (the element after the last
-// one present is 1, the rest 0), through the texture matrix when one is enabled.
+// Camera-space vectors for generated coordinates: the normal (normalized when asked), the position,
+// and the reflection of the view direction about the normal (towards the eye from a local viewer,
+// along +z otherwise).
+void TexGenInputs(std::ostringstream& s, const ProgramKey& key)
+{
+    s << "    vec3 genPosition = eye.w != 0.0 ? eye.xyz / eye.w : eye.xyz;\n";
+    if (!UsesNormalTexGen(key))
+        return;
+    s << "    vec3 genNormal = " << (key.hasNormal ? "uNormalMatrix * aNormal" : "vec3(0.0)") << ";\n";
+    if (key.normalizeNormals)
+        s << "    if (dot(genNormal, genNormal) > 0.0) genNormal = normalize(genNormal);\n";
+    s << "    vec3 incident = " << (key.localViewer ? "dot(genPosition, genPosition) > 0.0 ? normalize(genPosition) : "
+                                                    "vec3(0.0, 0.0, 1.0)"
+                                                  : "vec3(0.0, 0.0, 1.0)")
+      << ";\n"
+      << "    vec3 unitNormal = dot(genNormal, genNormal) > 0.0 ? normalize(genNormal) : vec3(0.0);\n"
+      << "    vec3 genReflection = reflect(incident, unitNormal);\n";
+}
+
+// A stage's input coordinates as Direct3D widens them before the texture matrix: the element after
+// the last one present is 1, the rest 0.
+std::string StageInput(const StageKey& stage)
+{
+    switch (stage.texGen) {
+    case TexGen::CameraSpaceNormal: return "vec4(genNormal, 1.0)";
+    case TexGen::CameraSpacePosition: return "vec4(genPosition, 1.0)";
+    case TexGen::CameraSpaceReflection: return "vec4(genReflection, 1.0)";
+    default: break;
+    }
+    const std::string in = "aTexCoord" + std::to_string(stage.texCoordSet);
+    switch (stage.texCoordSize) {
+    case 1: return "vec4(" + in + ".x, 1.0, 0.0, 0.0)";
+    case 2: return "vec4(" + in + ".xy, 1.0, 0.0)";
+    case 3: return "vec4(" + in + ".xyz, 1.0)";
+    default: return in;
+    }
+}
+
+// Coordinates of a stage as (s, t, r, q): 2D textures sample (s, t) / q, cube textures (s, t, r).
 void TexCoords(std::ostringstream& s, const ProgramKey& key)
 {
+    bool inputs = false;
     for (int st = 0; st < kProgramStages; ++st) {
         const StageKey& stage = key.stages[st];
         if (!stage.hasTexture)
             continue;
-        if (stage.texCoordSet == 0xFF) {
-            s << "    vTexCoord" << st << " = vec3(0.0, 0.0, 1.0);\n";
+        if (stage.texGen != TexGen::None && !inputs) {
+            TexGenInputs(s, key);
+            inputs = true;
+        }
+        const std::string out = "    vTexCoord" + std::to_string(st);
+        if (stage.texGen == TexGen::None && stage.texCoordSet == 0xFF) {
+            s << out << " = vec4(0.0, 0.0, 0.0, 1.0);\n";
             continue;
         }
-        const std::string in = "aTexCoord" + std::to_string(stage.texCoordSet);
-        std::string widened;
-        switch (stage.texCoordSize) {
-        case 1: widened = "vec4(" + in + ".x, 1.0, 0.0, 0.0)"; break;
-        case 2: widened = "vec4(" + in + ".xy, 1.0, 0.0)"; break;
-        case 3: widened = "vec4(" + in + ".xyz, 1.0)"; break;
-        default: widened = in; break;
-        }
+        const std::string input = StageInput(stage);
         if (!stage.transformCount) {
-            s << "    vTexCoord" << st << " = vec3(" << in << ".xy, 1.0);\n";
+            s << out << " = vec4(" << input << ".xyz, 1.0);\n";
             continue;
         }
-        s << "    vec4 t" << st << " = uTextureMatrix" << st << " * " << widened << ";\n";
+        const std::string t = "t" + std::to_string(st);
+        s << "    vec4 " << t << " = uTextureMatrix" << st << " * " << input << ";\n";
         static const char* kLast[] = {"x", "x", "y", "z", "w"};
-        s << "    vTexCoord" << st << " = vec3(t" << st << ".xy, "
-          << (stage.projected ? std::string("t") + std::to_string(st) + "." + kLast[stage.transformCount] : "1.0")
+        s << out << " = vec4(" << t << ".xyz, " << (stage.projected ? t + "." + kLast[stage.transformCount] : "1.0")
           << ");\n";
     }
 }
@@ -215,6 +244,15 @@ void PointSize(std::ostringstream& s, const ProgramKey& key)
 }
 
 }  // namespace
+
+std::string FogFactorExpression(int mode, const std::string& d)
+{
+    if (mode == D3DFOG_LINEAR)
+        return "(uFog.y == uFog.x ? (" + d + " <= uFog.x ? 1.0 : 0.0) : (uFog.y - " + d + ") / (uFog.y - uFog.x))";
+    if (mode == D3DFOG_EXP)
+        return "exp(-" + d + " * uFog.z)";
+    return "exp(-(" + d + " * uFog.z) * (" + d + " * uFog.z))";
+}
 
 std::string VertexShaderSource(const ProgramKey& key, const ShaderTarget& target)
 {

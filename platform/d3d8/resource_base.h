@@ -1,8 +1,6 @@
 // The IUnknown and IDirect3DResource8 methods that vertex buffers, index buffers and textures share.
 #pragma once
 
-#include <atomic>
-
 #include "private_data.h"
 #include "tracked_resource.h"
 
@@ -12,7 +10,7 @@ template <class Interface>
 class ResourceBase : public Interface, public TrackedResource {
 public:
     ResourceBase(Device* device, D3DPOOL pool, DWORD usage, const IID& iid)
-        : TrackedResource(device, pool, usage, true), iid_(iid)
+        : TrackedResource(device, pool, usage, Lifetime::Application), iid_(iid)
     {
     }
 
@@ -21,7 +19,8 @@ public:
         if (!object)
             return E_POINTER;
         if (riid == iid_ || riid == IID_IDirect3DResource8 || riid == IID_IUnknown ||
-            (riid == IID_IDirect3DBaseTexture8 && iid_ == IID_IDirect3DTexture8)) {
+            (riid == IID_IDirect3DBaseTexture8 &&
+             (iid_ == IID_IDirect3DTexture8 || iid_ == IID_IDirect3DCubeTexture8))) {
             AddRef();
             *object = static_cast<Interface*>(this);
             return S_OK;
@@ -29,16 +28,8 @@ public:
         *object = nullptr;
         return E_NOINTERFACE;
     }
-    ULONG AddRef() override { return ++refs_; }
-    ULONG Release() override
-    {
-        ULONG left = --refs_;
-        if (left == 0)
-            delete this;
-        return left;
-    }
-    ULONG References() const { return refs_; }
-    bool HeldByApplication() const override { return refs_ > DeviceHolds(); }
+    ULONG AddRef() override { return AddPublicReference(); }
+    ULONG Release() override { return ReleasePublicReference(); }
 
     HRESULT GetDevice(IDirect3DDevice8** device) override { return GetDeviceInterface(device); }
     HRESULT SetPrivateData(REFGUID guid, const void* data, DWORD size, DWORD flags) override
@@ -60,7 +51,6 @@ public:
     void PreLoad() override {}
 
 private:
-    std::atomic<ULONG> refs_{1};
     const IID iid_;
     PrivateDataStore privateData_;
     DWORD priority_ = 0;

@@ -1,9 +1,10 @@
-// A surface: a level of a texture, a system-memory image, a render target, a depth buffer, or the
-// device's own back buffer and depth buffer. Surfaces with system memory can be locked; the ones that
-// live only in GL (render targets, depth buffers, the back buffer) answer D3DERR_INVALIDCALL to a lock.
+// A surface: a level of a texture (or of a cube texture's face), a system-memory image, a render
+// target, a depth buffer, or the device's own back buffer and depth buffer. Surfaces with system
+// memory can be locked. Colour surfaces that live only in GL can be read back (CopyRects into system
+// memory), and locked when they were made lockable (a lockable render target, or the back buffer of a
+// device created with D3DPRESENTFLAG_LOCKABLE_BACKBUFFER); the others answer D3DERR_INVALIDCALL.
 #pragma once
 
-#include <atomic>
 #include <vector>
 
 #include "private_data.h"
@@ -11,16 +12,16 @@
 
 namespace d3d8 {
 
-class Texture;
+class TextureStorage;
 
 enum class SurfaceKind { TextureLevel, Image, RenderTarget, DepthStencil, BackBuffer, AutoDepth };
 
 class Surface final : public IDirect3DSurface8, public TrackedResource {
 public:
-    // A level of a texture: its references are the texture's.
-    Surface(Texture* container, UINT level, const D3DSURFACE_DESC& desc);
+    // A level of a texture's face: its references are the texture's.
+    Surface(TextureStorage* container, UINT face, UINT level, const D3DSURFACE_DESC& desc);
     // A surface of its own (image, render target, depth buffer, or one of the device's own two).
-    Surface(Device* device, SurfaceKind kind, const D3DSURFACE_DESC& desc);
+    Surface(Device* device, SurfaceKind kind, const D3DSURFACE_DESC& desc, bool lockable = false);
     ~Surface() override;
 
     HRESULT QueryInterface(REFIID riid, void** object) override;
@@ -35,20 +36,22 @@ public:
     HRESULT LockRect(D3DLOCKED_RECT* lockedRect, const RECT* rect, DWORD flags) override;
     HRESULT UnlockRect() override;
 
-    bool HeldByApplication() const override;
     void DetachDevice() override;
+    TrackedResource& Counted() override;
 
     SurfaceKind Kind() const { return kind_; }
     const D3DSURFACE_DESC& Desc() const { return desc_; }
-    Texture* Container() const { return container_; }
-    UINT Level() const { return level_; }
-    ULONG References() const { return refs_; }
+    TextureStorage* Container() const { return container_; }
     // System memory of the surface, top row first, pitch = width x bytes per pixel; empty for
     // surfaces that live only in GL.
     std::vector<BYTE>& Memory() { return memory_; }
     UINT Pitch() const;
     // Marks the memory as changed (the texture uploads it before its next use).
     void MarkChanged();
+    // Whether the picture lives in GL and can be read back into memory.
+    bool IsReadable() const;
+    // The GL picture in system-memory layout; false if it cannot be read.
+    bool ReadBack(std::vector<BYTE>& bytes);
 
     // GL side. Colour surfaces draw through a framebuffer with the depth surface attached; depth
     // surfaces are renderbuffers. Call with the device's context current.
@@ -59,16 +62,23 @@ public:
     void UseExternalGlObjects(GLuint colorTexture, GLuint depthRenderbuffer, GLuint framebuffer);
 
 private:
-    Surface(Device* device, Texture* container, UINT level, SurfaceKind kind, const D3DSURFACE_DESC& desc);
+    Surface(Device* device, TextureStorage* container, UINT face, UINT level, SurfaceKind kind,
+            const D3DSURFACE_DESC& desc, bool lockable);
     bool OwnsGlObjects() const;
+    GLenum ImageTarget() const;
+    void WriteBack(const std::vector<BYTE>& bytes);
 
     SurfaceKind kind_;
     D3DSURFACE_DESC desc_;
-    Texture* container_;
+    TextureStorage* container_;
+    UINT face_;
     UINT level_;
-    std::atomic<ULONG> refs_{1};
+    bool lockable_;
     std::vector<BYTE> memory_;
+    // A lock of a GL-only surface hands out this copy; an unlock that may have written puts it back.
+    std::vector<BYTE> lockCopy_;
     bool locked_ = false;
+    bool lockWrites_ = false;
     PrivateDataStore privateData_;
     GLuint colorTexture_ = 0;
     GLuint depthRenderbuffer_ = 0;

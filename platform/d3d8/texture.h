@@ -1,16 +1,10 @@
-// A 2D texture with its mip levels. Lockable textures keep each level in system memory and upload
-// the changed levels to their GL texture when a draw uses them; render-target textures live in GL and
-// draw through a framebuffer of their level surface.
+// A 2D texture with its mip levels, kept by the texture storage it shares with cube textures.
 #pragma once
 
-#include <vector>
-
-#include "format_info.h"
 #include "resource_base.h"
+#include "texture_storage.h"
 
 namespace d3d8 {
-
-class Surface;
 
 class Texture final : public ResourceBase<IDirect3DTexture8> {
 public:
@@ -18,35 +12,29 @@ public:
     ~Texture() override;
 
     D3DRESOURCETYPE GetType() override { return D3DRTYPE_TEXTURE; }
-    DWORD SetLOD(DWORD lod) override;
-    DWORD GetLOD() override { return lod_; }
-    DWORD GetLevelCount() override { return static_cast<DWORD>(levels_.size()); }
-    HRESULT GetLevelDesc(UINT level, D3DSURFACE_DESC* desc) override;
-    HRESULT GetSurfaceLevel(UINT level, IDirect3DSurface8** surface) override;
-    HRESULT LockRect(UINT level, D3DLOCKED_RECT* lockedRect, const RECT* rect, DWORD flags) override;
-    HRESULT UnlockRect(UINT level) override;
+    DWORD SetLOD(DWORD lod) override { return storage_.SetLOD(lod, pool_); }
+    DWORD GetLOD() override { return storage_.GetLOD(); }
+    DWORD GetLevelCount() override { return storage_.LevelCount(); }
+    HRESULT GetLevelDesc(UINT level, D3DSURFACE_DESC* desc) override { return storage_.GetLevelDesc(level, desc); }
+    HRESULT GetSurfaceLevel(UINT level, IDirect3DSurface8** surface) override
+    {
+        return storage_.GetSurface(0, level, surface);
+    }
+    HRESULT LockRect(UINT level, D3DLOCKED_RECT* lockedRect, const RECT* rect, DWORD flags) override
+    {
+        return storage_.LockRect(0, level, lockedRect, rect, flags);
+    }
+    HRESULT UnlockRect(UINT level) override { return storage_.UnlockRect(0, level); }
     HRESULT AddDirtyRect(const RECT* dirtyRect) override;
     void DetachDevice() override;
 
-    bool IsRenderTarget() const { return (usage_ & D3DUSAGE_RENDERTARGET) != 0; }
-    D3DFORMAT Format() const { return format_; }
-    Surface* Level(UINT level) const { return levels_[level]; }
-    void MarkLevelChanged(UINT level);
-    // The GL texture with every changed level uploaded; call with the device's context current.
-    GLuint GlTexture();
-
-    // Levels of a full chain down to 1 x 1 for the given size.
-    static UINT FullChainLength(UINT width, UINT height);
+    TextureStorage& Storage() { return storage_; }
 
 private:
-    void CreateGlTexture();
-    void UploadLevel(UINT level);
-
-    D3DFORMAT format_;
-    std::vector<Surface*> levels_;
-    std::vector<bool> changed_;
-    DWORD lod_ = 0;
-    GLuint glTexture_ = 0;
+    TextureStorage storage_;
 };
+
+// The storage behind a texture of ours of either kind, or null for anything else.
+TextureStorage* StorageOf(IDirect3DBaseTexture8* texture);
 
 }  // namespace d3d8

@@ -4,17 +4,82 @@
 
 namespace d3d8 {
 
-TrackedResource::TrackedResource(Device* device, D3DPOOL pool, DWORD usage, bool tracked)
-    : device_(device), pool_(pool), usage_(usage), tracked_(tracked)
+TrackedResource::TrackedResource(Device* device, D3DPOOL pool, DWORD usage, Lifetime lifetime)
+    : device_(device), pool_(pool), usage_(usage), lifetime_(lifetime),
+      publicRefs_(lifetime == Lifetime::Application ? 1 : 0)
 {
-    if (device_ && tracked_)
-        device_->RegisterResource(this);
+    if (!device_ || lifetime_ == Lifetime::Container)
+        return;
+    device_->RegisterResource(this);
+    if (lifetime_ == Lifetime::Application)
+        device_->AddRef();
 }
 
 TrackedResource::~TrackedResource()
 {
-    if (device_ && tracked_)
+    if (device_ && lifetime_ != Lifetime::Container)
         device_->UnregisterResource(this);
+}
+
+ULONG TrackedResource::AddPublicReference()
+{
+    const ULONG count = ++publicRefs_;
+    if (count == 1 && device_)
+        device_->AddRef();
+    return count;
+}
+
+// The device reference goes last: releasing it may destroy the device, which drops its bindings
+// and with them possibly this object.
+ULONG TrackedResource::ReleasePublicReference()
+{
+    ULONG current = publicRefs_.load();
+    do {
+        if (current == 0)
+            return 0;  // an extra release neither wraps the count nor deletes a device-owned surface
+    } while (!publicRefs_.compare_exchange_weak(current, current - 1));
+    const ULONG left = current - 1;
+    if (left > 0)
+        return left;
+    Device* device = device_;
+    DeleteIfUnreferenced();
+    if (device)
+        device->Release();
+    return 0;
+}
+
+void TrackedResource::AddInternalReference()
+{
+    ++internalRefs_;
+}
+
+void TrackedResource::ReleaseInternalReference()
+{
+    if (internalRefs_.load() == 0)
+        return;
+    if (--internalRefs_ == 0)
+        DeleteIfUnreferenced();
+}
+
+void TrackedResource::EndDeviceOwnership()
+{
+    if (lifetime_ != Lifetime::Device)
+        return;
+    lifetime_ = Lifetime::Application;
+    if (publicRefs_ > 0) {
+        // The application's references no longer hold a device that is going away.
+        if (device_)
+            device_->UnregisterResource(this);
+        DetachDevice();
+        return;
+    }
+    DeleteIfUnreferenced();
+}
+
+void TrackedResource::DeleteIfUnreferenced()
+{
+    if (lifetime_ == Lifetime::Application && publicRefs_ == 0 && internalRefs_ == 0)
+        delete this;
 }
 
 void TrackedResource::DetachDevice()
@@ -50,11 +115,6 @@ void TrackedResource::ReleaseGlRenderbuffer(GLuint& name)
     name = 0;
 }
 
-ULONG TrackedResource::DeviceHolds() const
-{
-    return device_ ? device_->InternalReferencesTo(this) : 0;
-}
-
 HRESULT TrackedResource::GetDeviceInterface(IDirect3DDevice8** device) const
 {
     if (!device)
@@ -64,6 +124,18 @@ HRESULT TrackedResource::GetDeviceInterface(IDirect3DDevice8** device) const
         return D3DERR_INVALIDCALL;
     device_->AddRef();
     return D3D_OK;
+}
+
+void HoldInternally(IUnknown* object)
+{
+    if (auto* resource = dynamic_cast<TrackedResource*>(object))
+        resource->Counted().AddInternalReference();
+}
+
+void DropInternally(IUnknown* object)
+{
+    if (auto* resource = dynamic_cast<TrackedResource*>(object))
+        resource->Counted().ReleaseInternalReference();
 }
 
 }  // namespace d3d8

@@ -50,6 +50,7 @@ TEST_F(DeviceStateTest, RenderStatesStartAtDirect3DDefaults)
     EXPECT_EQ(RenderState(device, D3DRS_FOGEND), Bits(1.0f));
     EXPECT_EQ(RenderState(device, D3DRS_FOGDENSITY), Bits(1.0f));
     EXPECT_EQ(RenderState(device, D3DRS_POINTSIZE), Bits(1.0f));
+    EXPECT_EQ(RenderState(device, D3DRS_POINTSIZE_MIN), Bits(0.0f));
     EXPECT_EQ(RenderState(device, D3DRS_POINTSCALE_A), Bits(1.0f));
     EXPECT_EQ(RenderState(device, D3DRS_COLORWRITEENABLE), 0xFu);
     EXPECT_EQ(RenderState(device, D3DRS_BLENDOP), DWORD(D3DBLENDOP_ADD));

@@ -173,6 +173,27 @@ TEST_F(DrawShadingTest, WithoutLightingTheVertexColourPasses)
     EXPECT_EQ(At(32, 32), 0x123456u);
 }
 
+TEST_F(DrawShadingTest, ProjectiveWorldMatrixLightsThePointItStandsFor)
+{
+    // w = 2 halves the position after the divide: the quad at z = 4 stands at z = 2, inside the
+    // light's range of 3, though its undivided camera-space z lies outside.
+    D3DMATRIX world{};
+    world._11 = world._22 = world._33 = 1.0f;
+    world._44 = 2.0f;
+    device->SetTransform(D3DTS_WORLD, &world);
+    const D3DMATRIX projection = Perspective(1.5707963f, 1.0f, 100.0f);
+    device->SetTransform(D3DTS_PROJECTION, &projection);
+    D3DLIGHT8 light{};
+    light.Type = D3DLIGHT_POINT;
+    light.Diffuse = {1, 1, 1, 1};
+    light.Range = 3.0f;
+    light.Attenuation0 = 1.0f;
+    Light(0, light);
+    Frame([&] { DrawQuad(4.0f); });
+    // Lit per vertex: each corner stands at (+-0.5, +-0.5, 2), cosine 2 / sqrt(4.5) = 0.943.
+    EXPECT_RGB_NEAR(*this, 32, 32, 0xF0F0F0u, 2);
+}
+
 class DrawFogTest : public DrawShadingTest {
 protected:
     void SetUp() override
@@ -222,6 +243,58 @@ TEST_F(DrawFogTest, ExponentialFogFallsOffWithDensity)
     Frame([&] { DrawQuad(2.0f, 0xFF000000); });
     // f = e^-(2 x 0.5) = 0.368 of the object's colour; the rest is fog.
     EXPECT_NEAR(Red(32, 32), 161, 2);
+}
+
+// A right-handed camera: the view mirrors z, so visible points have a negative camera-space z, and
+// the projection takes w from -z.
+void LookDownNegativeZ(IDirect3DDevice8* device)
+{
+    D3DMATRIX view{};
+    view._11 = view._22 = view._44 = 1.0f;
+    view._33 = -1.0f;
+    D3DMATRIX projection = Perspective(1.5707963f, 1.0f, 100.0f);
+    projection._33 = -projection._33;
+    projection._34 = -1.0f;
+    device->SetTransform(D3DTS_VIEW, &view);
+    device->SetTransform(D3DTS_PROJECTION, &projection);
+    device->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+}
+
+TEST_F(DrawFogTest, FogUsesTheDistanceWhenTheViewLooksDownNegativeZ)
+{
+    LookDownNegativeZ(device);
+    FogRange(2.0f, 4.0f);
+    for (DWORD table : {DWORD(D3DFOG_NONE), DWORD(D3DFOG_LINEAR)}) {
+        device->SetRenderState(D3DRS_FOGTABLEMODE, table);
+        device->SetRenderState(D3DRS_FOGVERTEXMODE, D3DFOG_LINEAR);
+        Frame([&] { DrawQuad(3.0f, 0xFF000000); });
+        EXPECT_NEAR(Red(32, 32), 128, 2) << "table mode " << table;
+    }
+}
+
+TEST_F(DrawFogTest, EqualStartAndEndFogEverythingBeyondTheStart)
+{
+    const D3DMATRIX projection = Perspective(1.5707963f, 1.0f, 1000.0f);
+    device->SetTransform(D3DTS_PROJECTION, &projection);
+    FogRange(100.0f, 100.0f);
+    for (DWORD table : {DWORD(D3DFOG_NONE), DWORD(D3DFOG_LINEAR)}) {
+        device->SetRenderState(D3DRS_FOGTABLEMODE, table);
+        device->SetRenderState(D3DRS_FOGVERTEXMODE, D3DFOG_LINEAR);
+        const struct {
+            float z;
+            int grey;
+        } cases[] = {{50.0f, 0}, {100.0f, 0}, {150.0f, 255}};
+        for (const auto& c : cases) {
+            Frame([&] {
+                LitVertex quad[4];
+                FacingQuad(quad, c.z, 0xFF000000, c.z);
+                device->SetVertexShader(kLitFvf);
+                device->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, 2, quad, sizeof(LitVertex));
+            });
+            EXPECT_EQ(Red(32, 32), c.grey) << "table mode " << table << ", depth " << c.z;
+            EXPECT_EQ(Red(2, 2), c.grey) << "table mode " << table << ", depth " << c.z;
+        }
+    }
 }
 
 TEST_F(DrawFogTest, VertexFogWithoutTableModeIsLinearPerVertex)

@@ -72,9 +72,28 @@ TEST_F(FrameTest, ViewportRestrictsClear)
     EXPECT_EQ(at(0, 0), 0xFF000000u);
 }
 
+TEST_F(FrameTest, ClearRectangleCountAndPointerDecideTheArea)
+{
+    auto presentedCorner = [&] {
+        EXPECT_EQ(device->Present(nullptr, nullptr, nullptr, nullptr), D3D_OK);
+        auto pixels = ReadFrontBuffer(kClientWidth, kClientHeight);
+        return pixels.empty() ? 0u : pixels[(kClientHeight - 1) * kClientWidth + kClientWidth - 1];
+    };
+    const D3DRECT corner = {0, 0, 4, 4};
+    ASSERT_EQ(device->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF0000FF, 1.0f, 0), D3D_OK);
+    // A rectangle array with a count of 0 clears nothing.
+    EXPECT_EQ(device->Clear(0, &corner, D3DCLEAR_TARGET, 0xFFFF0000, 1.0f, 0), D3D_OK);
+    EXPECT_EQ(presentedCorner(), 0xFF0000FFu);
+    // No array clears the whole target, whatever the count.
+    EXPECT_EQ(device->Clear(1, nullptr, D3DCLEAR_TARGET, 0xFF00FF00, 1.0f, 0), D3D_OK);
+    EXPECT_EQ(presentedCorner(), 0xFF00FF00u);
+    EXPECT_EQ(device->Clear(3, nullptr, D3DCLEAR_TARGET, 0xFFFFFFFF, 1.0f, 0), D3D_OK);
+    EXPECT_EQ(presentedCorner(), 0xFFFFFFFFu);
+}
+
 TEST_F(FrameTest, ClearArgumentsAreChecked)
 {
-    EXPECT_EQ(device->Clear(1, nullptr, D3DCLEAR_TARGET, 0, 1.0f, 0), D3DERR_INVALIDCALL);
+    EXPECT_EQ(device->Clear(0, nullptr, 0, 0, 1.0f, 0), D3DERR_INVALIDCALL);
     // The D16 depth buffer has no stencil.
     EXPECT_EQ(device->Clear(0, nullptr, D3DCLEAR_STENCIL, 0, 1.0f, 0), D3DERR_INVALIDCALL);
     EXPECT_EQ(device->Clear(0, nullptr, D3DCLEAR_ZBUFFER, 0, 1.0f, 0), D3D_OK);

@@ -192,10 +192,11 @@ TEST_F(ResourceTest, DeviceHoldsItsDirect3DAndBoundTextures)
     IDirect3DTexture8* texture = nullptr;
     ASSERT_EQ(device->CreateTexture(8, 8, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture), D3D_OK);
     ASSERT_EQ(device->SetTexture(0, texture), D3D_OK);
-    EXPECT_EQ(texture->Release(), 1u);  // still bound
+    EXPECT_EQ(texture->Release(), 0u);  // the application's count; the binding keeps it alive
     IDirect3DBaseTexture8* bound = nullptr;
     ASSERT_EQ(device->GetTexture(0, &bound), D3D_OK);
-    EXPECT_EQ(bound->Release(), 1u);
+    EXPECT_EQ(bound, texture);
+    EXPECT_EQ(bound->Release(), 0u);
     device->AddRef();
     EXPECT_EQ(device->Release(), 1u);
     // Releasing the Direct3D object first leaves the device working.
@@ -207,18 +208,22 @@ TEST_F(ResourceTest, DeviceHoldsItsDirect3DAndBoundTextures)
     owner->Release();
 }
 
-TEST_F(ResourceTest, ResourcesOutliveTheirDevice)
+TEST_F(ResourceTest, DeviceLivesUntilItsLastResourceGoes)
 {
     IDirect3DVertexBuffer8* buffer = nullptr;
     ASSERT_EQ(device->CreateVertexBuffer(16, 0, D3DFVF_XYZ, D3DPOOL_MANAGED, &buffer), D3D_OK);
-    EXPECT_EQ(device->Release(), 0u);
-    device = nullptr;
+    EXPECT_EQ(device->Release(), 1u);  // the buffer's reference remains
     BYTE* data = nullptr;
     EXPECT_EQ(buffer->Lock(0, 0, &data, 0), D3D_OK);
     buffer->Unlock();
-    IDirect3DDevice8* owner = reinterpret_cast<IDirect3DDevice8*>(1);
-    EXPECT_EQ(buffer->GetDevice(&owner), D3DERR_INVALIDCALL);
-    EXPECT_EQ(buffer->Release(), 0u);
+    IDirect3DDevice8* owner = nullptr;
+    ASSERT_EQ(buffer->GetDevice(&owner), D3D_OK);
+    EXPECT_EQ(owner, device);
+    EXPECT_EQ(owner->Release(), 1u);
+    D3DCAPS8 caps;
+    EXPECT_EQ(device->GetDeviceCaps(&caps), D3D_OK);
+    EXPECT_EQ(buffer->Release(), 0u);  // takes the device with it
+    device = nullptr;
 }
 
 TEST_F(ResourceTest, DrawCallsAreCheckedAndCounted)

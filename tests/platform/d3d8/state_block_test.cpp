@@ -75,6 +75,8 @@ TEST_F(StateBlockTest, CreatedBlocksCoverTheirType)
     ASSERT_EQ(device->GetTransform(D3DTS_VIEW, &view), D3D_OK);
     EXPECT_EQ(view._42, 0.0f);
     EXPECT_EQ(device->CreateStateBlock(static_cast<D3DSTATEBLOCKTYPE>(7), &all), D3DERR_INVALIDCALL);
+    EXPECT_EQ(device->DeleteStateBlock(all), D3D_OK);
+    EXPECT_EQ(device->DeleteStateBlock(pixel), D3D_OK);
 }
 
 TEST_F(StateBlockTest, RecordedTexturesAreHeldAndRestored)
@@ -91,9 +93,15 @@ TEST_F(StateBlockTest, RecordedTexturesAreHeldAndRestored)
     ASSERT_EQ(device->ApplyStateBlock(token), D3D_OK);
     ASSERT_EQ(device->GetTexture(0, &bound), D3D_OK);
     EXPECT_EQ(bound, texture);
-    bound->Release();
-    // The application's reference, the stage's and the block's.
-    EXPECT_EQ(texture->Release(), 2u);
+    EXPECT_EQ(bound->Release(), 1u);
+    // The stage and the block hold the texture without showing it in the application's count.
+    EXPECT_EQ(texture->Release(), 0u);
+    ASSERT_EQ(device->SetTexture(0, nullptr), D3D_OK);
+    ASSERT_EQ(device->ApplyStateBlock(token), D3D_OK);
+    ASSERT_EQ(device->GetTexture(0, &bound), D3D_OK);
+    ASSERT_EQ(bound, texture);
+    EXPECT_EQ(texture->GetLevelCount(), 1u);
+    EXPECT_EQ(bound->Release(), 0u);
     ASSERT_EQ(device->SetTexture(0, nullptr), D3D_OK);
     ASSERT_EQ(device->DeleteStateBlock(token), D3D_OK);
 }
