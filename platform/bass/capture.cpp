@@ -54,6 +54,16 @@ bool platform::RenderMusicToWav(const char* module, const char* wavPath, double 
     return wav.Close() && ok;
 }
 
+double platform::MusicLengthSeconds(const char* module)
+{
+    std::vector<uint8_t> bytes;
+    if (!module || !ReadWholeFile(module, bytes))
+        return -1;
+    int error = BASS_OK;
+    std::unique_ptr<MusicDecoder> decoder = MusicDecoder::Create(bytes.data(), bytes.size(), false, 2, error);
+    return decoder ? decoder->DurationSeconds() : -1;
+}
+
 bool platform::StartMusicCapture(const char* wavPath)
 {
     Library& library = State();

@@ -14,6 +14,9 @@ void AdvanceMusicToClock();
 // cannot be read or the file written.
 bool RenderMusicToWav(const char* module, const char* wavPath, double seconds);
 
+// How long a module plays once from its start, in seconds; a negative value if it cannot be read.
+double MusicLengthSeconds(const char* module);
+
 // On the virtual clock: everything the library mixes from now on is also written to a WAV file at
 // the output rate, across BASS_Free and BASS_Init, until StopMusicCapture.
 bool StartMusicCapture(const char* wavPath);
