@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "DemoParts.h"
 #include "OfflineClock.h"
 
 namespace {
@@ -36,8 +37,9 @@ void CBenchRun::OnLoopStarting(const SDriverState&) { m_loadingSeconds = WallSec
 
 void CBenchRun::OnFrameStarting(const SDriverState&) { m_frameStart = WallSeconds(); }
 
-bool CBenchRun::OnFramePresented(const SDriverState& state, CBassPlayer&)
+bool CBenchRun::OnFramePresented(SDemo& demo)
 {
+    const SDriverState& state = demo.state;
     if (state.now >= m_settings.to)
         return false;
     if (state.now >= m_settings.from)

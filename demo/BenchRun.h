@@ -28,7 +28,7 @@ public:
     void OnLoadingShown() override;
     void OnLoopStarting(const SDriverState& state) override;
     void OnFrameStarting(const SDriverState& state) override;
-    bool OnFramePresented(const SDriverState& state, CBassPlayer& music) override;
+    bool OnFramePresented(SDemo& demo) override;
 
     double LoadingSeconds() const { return m_loadingSeconds; }
     // Per part drawn in the span, in part order.

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "DemoParts.h"
 #include "FramePng.h"
 #include "OfflineClock.h"
 #include "platform_music.h"
@@ -49,8 +50,9 @@ void CCaptureRun::OnFrameStarting(const SDriverState& state)
         m_failure = "cannot write " + wav;
 }
 
-bool CCaptureRun::OnFramePresented(const SDriverState& state, CBassPlayer&)
+bool CCaptureRun::OnFramePresented(SDemo& demo)
 {
+    const SDriverState& state = demo.state;
     if (state.now >= m_settings.to) {
         StopAudio();
         return false;
@@ -69,7 +71,7 @@ bool CCaptureRun::OnFramePresented(const SDriverState& state, CBassPlayer&)
     return true;
 }
 
-void CCaptureRun::OnEnded(const SDriverState&)
+void CCaptureRun::OnEnded(SDemo&)
 {
     StopAudio();
     if (m_terminal)

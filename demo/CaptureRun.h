@@ -22,8 +22,8 @@ public:
     bool Prepare(std::string& error);
 
     void OnFrameStarting(const SDriverState& state) override;
-    bool OnFramePresented(const SDriverState& state, CBassPlayer& music) override;
-    void OnEnded(const SDriverState& state) override;
+    bool OnFramePresented(SDemo& demo) override;
+    void OnEnded(SDemo& demo) override;
 
     int FramesWritten() const { return m_written; }
     // Empty when every file was written.

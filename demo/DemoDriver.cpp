@@ -116,7 +116,7 @@ bool CDemoDriver::Frame()
     screen.ClearZ();
     DrawFlash();
     screen.EndScene(true);
-    return !m_config.observer || m_config.observer->OnFramePresented(m_state, m_objects->music);
+    return !m_config.observer || m_config.observer->OnFramePresented(demo);
 }
 
 void CDemoDriver::ReadClock()
@@ -173,8 +173,10 @@ void CDemoDriver::End()
     }
     m_Keyboard.CleanUp();
     m_Mouse.CleanUp();
-    if (m_config.observer)
-        m_config.observer->OnEnded(m_state);
+    if (m_config.observer && m_objects) {
+        SDemo demo{CScreen::Instance(), *m_objects, m_state, m_scratch, *m_tables};
+        m_config.observer->OnEnded(demo);
+    }
     m_objects.reset();
     m_tables.reset();
 }

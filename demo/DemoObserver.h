@@ -3,7 +3,7 @@
 
 #include "DemoState.h"
 
-class CBassPlayer;
+struct SDemo;
 
 class IDemoObserver {
 public:
@@ -15,7 +15,7 @@ public:
     // Before the keyboard is read in a frame: scripted input goes in here.
     virtual void OnFrameStarting(const SDriverState& state) {}
     // A frame of the loop has been presented. Returning false leaves the loop as Escape would.
-    virtual bool OnFramePresented(const SDriverState& state, CBassPlayer& music) { return true; }
-    // The end steps are done: the music is stopped and every object released.
-    virtual void OnEnded(const SDriverState& state) {}
+    virtual bool OnFramePresented(SDemo& demo) { return true; }
+    // The end steps are done: the music is stopped and every object released (not yet destroyed).
+    virtual void OnEnded(SDemo& demo) {}
 };

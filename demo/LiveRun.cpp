@@ -3,7 +3,7 @@
 #include <chrono>
 #include <thread>
 
-#include "audio/BassPlayer.h"
+#include "DemoParts.h"
 #include "screen/Screen.h"
 
 namespace {
@@ -40,8 +40,10 @@ void CLiveRun::OnLoopStarting(const SDriverState&)
     m_deadline = WallSeconds();
 }
 
-bool CLiveRun::OnFramePresented(const SDriverState& state, CBassPlayer& music)
+bool CLiveRun::OnFramePresented(SDemo& demo)
 {
+    const SDriverState& state = demo.state;
+    CBassPlayer& music = demo.objects.music;
     if (m_settings.infos) {
         int order = 0, row = 0;
         music.GetPosition(order, row);

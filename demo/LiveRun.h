@@ -15,7 +15,7 @@ public:
     explicit CLiveRun(const SLiveSettings& settings);
 
     void OnLoopStarting(const SDriverState& state) override;
-    bool OnFramePresented(const SDriverState& state, CBassPlayer& music) override;
+    bool OnFramePresented(SDemo& demo) override;
 
     double Pace() const { return m_fps; }
 

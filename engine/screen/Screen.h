@@ -88,6 +88,8 @@ public:
     void DisplayMessage(CString text, int line);
     void RegisterObject(CObjects& object);
     void UnregisterObject(CObjects& object);
+    // How many objects are registered now (initialised and not cleaned up).
+    int GetRegisteredObjectCount();
 
     // Cameras and matrices.
     void SetCamera(D3DXVECTOR3& position, D3DXVECTOR3& direction, D3DXVECTOR3& up);
