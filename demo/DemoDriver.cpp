@@ -42,7 +42,16 @@ void CDemoDriver::SetUp()
         m_config.observer->OnLoadingShown();
     BuildRemainingObjects(*m_objects, *m_tables);
     StartMusic();
+    if (m_config.startSeconds > 0) {
+        m_objects->music.SetPosition(m_config.startSeconds);
+        m_state.t0 -= m_config.startSeconds;
+    }
     m_state.previous = screen.GetTickCount() - m_state.t0;
+    if (m_config.startPart > 0) {
+        m_state.now = m_state.previous;
+        m_state.syncValue = m_config.startPart;
+        Dispatch();
+    }
     for (int i = 0; i < 3; ++i) {
         m_scratch.fire.angle[i] = 0;
         m_scratch.fire.step[i] = 1;

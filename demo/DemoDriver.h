@@ -15,6 +15,11 @@
 struct SDemoConfig {
     CString musicFile = "Data\\thezenth.XM";
     IDemoObserver* observer = nullptr;
+    // Seeking: the music starts this far into the module, scene time is the music's time, and this
+    // part (0: none) is set up as if its number had just been heard. Scratch values stay those of a
+    // fresh start.
+    float startSeconds = 0;
+    int startPart = 0;
 };
 
 class CDemoDriver {

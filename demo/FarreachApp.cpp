@@ -7,6 +7,7 @@
 #include "FarreachDlg.h"
 #include "LiveRun.h"
 #include "OfflineClock.h"
+#include "SeekPlan.h"
 
 CFarreachApp::CFarreachApp() : CWinApp(nullptr)
 {
@@ -59,6 +60,20 @@ void CFarreachApp::RunLive(CFarreachDlg& dialog)
     settings.infos = m_options.infos.value_or(false);
     CLiveRun live(settings);
     dialog.m_DemoConfig.observer = &live;
+    if (m_options.startSeconds || m_options.startPart) {
+        std::vector<platform::MusicSyncEvent> syncs;
+        SSeekPlan plan;
+        std::string error;
+        if (!platform::ScanMusicSyncs("Data\\thezenth.XM", syncs))
+            error = "cannot read the music Data/thezenth.XM to seek in it";
+        if (!error.empty() || !PlanSeek(syncs, m_options.startSeconds, m_options.startPart, plan, error)) {
+            fprintf(stderr, "farreach: %s\n", error.c_str());
+            m_exitCode = 1;
+            return;
+        }
+        dialog.m_DemoConfig.startSeconds = static_cast<float>(plan.seconds);
+        dialog.m_DemoConfig.startPart = plan.part;
+    }
     if (m_options.showDialog)
         dialog.DoModal();
     else

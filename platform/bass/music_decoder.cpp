@@ -117,6 +117,14 @@ void MusicDecoder::Rewind()
 
 double MusicDecoder::DurationSeconds() const { return openmpt_module_get_duration_seconds(module_); }
 
+double MusicDecoder::SeekSeconds(double seconds)
+{
+    const double reached = openmpt_module_set_position_seconds(module_, seconds);
+    lastOrder_ = -1;
+    lastRow_ = -1;
+    return reached;
+}
+
 const std::vector<uint8_t>& MusicDecoder::SyncValues(int order, int row) const
 {
     const int pattern = openmpt_module_get_order_pattern(module_, order);

@@ -38,6 +38,10 @@ public:
     void Rewind();
     // How long the module plays once from its start, in seconds.
     double DurationSeconds() const;
+    // Moves to the first row that starts at or after a time from the start; the next chunk reports that
+    // row as started.
+    // Returns the time of the position reached.
+    double SeekSeconds(double seconds);
     // The sync-effect values of a row, in channel order (empty for most rows).
     const std::vector<uint8_t>& SyncValues(int order, int row) const;
 

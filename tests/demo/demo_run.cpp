@@ -78,6 +78,8 @@ std::vector<SMessageBox> RunDemo(const std::string& music, CDemoRecorder& record
     SDemoConfig config;
     config.musicFile = music.c_str();
     config.observer = &recorder;
+    config.startSeconds = settings.startSeconds;
+    config.startPart = settings.startPart;
     RunScreen(ScreenSettings(), [&config] {
         CKeyboard keyboard;
         CMouse mouse;

@@ -46,6 +46,8 @@ struct SMessageBox {
 struct SDemoRunSettings {
     double fps = 60;
     std::string dataRoot;  // the folder holding Data; empty: the build folder
+    float startSeconds = 0;  // seeking, as the driver's configuration has it
+    int startPart = 0;
 };
 
 // Plays the demo with music (a file path) until the recorder leaves the loop or Escape; returns the

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
+
+#include "screen_run.h"
 
 #include "DemoKeys.h"
 #include "demo_run.h"
@@ -171,6 +174,56 @@ TEST(DemoDriver, WithoutMusicTheScreenStaysClearedAndEscapeEndsIt)
     }
     EXPECT_TRUE(blank);
     EXPECT_TRUE(recorder.ended);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DemoDriver, ClosingTheWindowUnwindsTheLoopStopsTheMusicAndReleasesEverything)
+{
+    const std::string music = WriteSyncModule("close_box", 32, {{0, 1}, {1, 16}});
+    CDemoRecorder recorder;
+    recorder.maxFrames = 5000;  // ends only through the window
+    bool musicFreed = false;
+    recorder.afterFrame = [](SDemo& demo, int frame) {
+        if (frame == 10)
+            PressCloseBox(demo.screen.GetHWnd());
+        if (frame > 10)
+            Sleep(2);  // the close box is the pump's, on the other thread
+    };
+    recorder.atEnd = [&](SDemo&) { musicFreed = !BASS_Start() && BASS_ErrorGetCode() == BASS_ERROR_INIT; };
+    RunDemo(music, recorder);
+    EXPECT_LT(recorder.frames.size(), 5000u);
+    EXPECT_TRUE(recorder.ended);
+    EXPECT_TRUE(musicFreed);
+    EXPECT_LE(recorder.registeredAtEnd, 2);
+}
+
+// Init writes every plane vertex opaque, so the planes drawn half or partly transparent get their
+// alphas after it.
+TEST(DemoDriver, PlanesGivenAnAlphaAtSetUpKeepIt)
+{
+    const std::string music = WriteSyncModule("plane_alphas", 32, {});
+    CDemoRecorder recorder;
+    recorder.maxFrames = 1;
+    std::map<std::string, int> alphas;
+    recorder.afterFrame = [&](SDemo& demo, int) {
+        SDemoObjects& o = demo.objects;
+        for (auto [name, plane] : {std::pair<std::string, CPlaneObject*>{"scroll", &o.scrollLayerPlane},
+                                   {"top", &o.topBarPlane}, {"dust", &o.dustPlane}, {"logo", &o.logoPlane}}) {
+            unsigned long count = 0;
+            S3DVERTEX* v = plane->LockVB(count);
+            ASSERT_NE(v, nullptr) << name;
+            alphas[name] = static_cast<int>(v[count - 1].color >> 24);
+            plane->UnlockVB(false);
+        }
+    };
+    RunDemo(music, recorder);
+    EXPECT_NEAR(alphas["scroll"], 127, 1);
+    EXPECT_NEAR(alphas["top"], 127, 1);
+    EXPECT_NEAR(alphas["dust"], 204, 1);
+    EXPECT_NEAR(alphas["logo"], 204, 1);
 }
 
 }  // namespace
