@@ -57,7 +57,6 @@ void CFarreachApp::RunLive(CFarreachDlg& dialog)
 {
     SLiveSettings settings;
     settings.fps = m_options.fps.value_or(-1);
-    settings.infos = m_options.infos.value_or(false);
     CLiveRun live(settings);
     dialog.m_DemoConfig.observer = &live;
     if (m_options.startSeconds || m_options.startPart) {

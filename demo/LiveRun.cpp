@@ -44,7 +44,7 @@ bool CLiveRun::OnFramePresented(SDemo& demo)
 {
     const SDriverState& state = demo.state;
     CBassPlayer& music = demo.objects.music;
-    if (m_settings.infos) {
+    if (CScreen::Instance().GetViewInfo()) {
         int order = 0, row = 0;
         music.GetPosition(order, row);
         CString line;

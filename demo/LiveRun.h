@@ -1,13 +1,12 @@
 // A live run: frames paced to a steady rate (several motions advance per frame, so the demo looks as
-// designed only at a steady display rate), and for demo makers a message line with the part, the last
-// sync value, the music's order and row and the scene time.
+// designed only at a steady display rate), and for demo makers, while the information lines are on, a
+// message line with the part, the last sync value, the music's order and row and the scene time.
 #pragma once
 
 #include "DemoObserver.h"
 
 struct SLiveSettings {
-    double fps = -1;     // frames per second; 0 unpaced; below 0 the display's refresh (60 if unknown)
-    bool infos = false;  // show the demo maker's message line
+    double fps = -1;  // frames per second; 0 unpaced; below 0 the display's refresh (60 if unknown)
 };
 
 class CLiveRun : public IDemoObserver {
