@@ -1,6 +1,13 @@
 #include "FarreachApp.h"
 
+#include <cstdio>
+
+#include "BenchRun.h"
+#include "CaptureRun.h"
 #include "FarreachDlg.h"
+#include "LiveRun.h"
+#include "OfflineClock.h"
+#include "SeekPlan.h"
 
 CFarreachApp::CFarreachApp() : CWinApp(nullptr)
 {
@@ -16,17 +23,105 @@ BOOL CFarreachApp::InitInstance()
     RegisterFarreachResources();
 
     CFarreachDlg dialog;
+    ApplyScreenSettings(dialog);
+    m_pMainWnd = &dialog;
+    switch (m_options.mode) {
+    case RunMode::Capture: RunCapture(dialog); break;
+    case RunMode::Bench: RunBench(dialog); break;
+    case RunMode::Live: RunLive(dialog); break;
+    }
+    m_pMainWnd = nullptr;
+    return FALSE;
+}
+
+void CFarreachApp::ApplyScreenSettings(CFarreachDlg& dialog)
+{
+    if (m_options.mode != RunMode::Live)
+        dialog.m_bFullscreen = 0;  // offline runs draw into a window of their own, or none
     if (m_options.fullscreen)
         dialog.m_bFullscreen = *m_options.fullscreen ? 1 : 0;
-    if (m_options.resolution)
-        dialog.m_nResolution = *m_options.resolution;
     if (m_options.infos)
         dialog.m_bInfos = *m_options.infos ? 1 : 0;
-    m_pMainWnd = &dialog;
+    if (m_options.resolution)
+        dialog.m_nResolution = *m_options.resolution;
+    if (m_options.mode != RunMode::Live) {
+        dialog.m_nResolution = 0;
+        if (m_options.width > 0) {
+            dialog.m_nCustomWidth = m_options.width;
+            dialog.m_nCustomHeight = m_options.height;
+        }
+    }
+}
+
+void CFarreachApp::RunLive(CFarreachDlg& dialog)
+{
+    SLiveSettings settings;
+    settings.fps = m_options.fps.value_or(-1);
+    CLiveRun live(settings);
+    dialog.m_DemoConfig.observer = &live;
+    if (m_options.startSeconds || m_options.startPart) {
+        std::vector<platform::MusicSyncEvent> syncs;
+        SSeekPlan plan;
+        std::string error;
+        if (!platform::ScanMusicSyncs("Data\\thezenth.XM", syncs))
+            error = "cannot read the music Data/thezenth.XM to seek in it";
+        if (!error.empty() || !PlanSeek(syncs, m_options.startSeconds, m_options.startPart, plan, error)) {
+            fprintf(stderr, "farreach: %s\n", error.c_str());
+            m_exitCode = 1;
+            return;
+        }
+        dialog.m_DemoConfig.startSeconds = static_cast<float>(plan.seconds);
+        dialog.m_DemoConfig.startPart = plan.part;
+    }
     if (m_options.showDialog)
         dialog.DoModal();
     else
         dialog.StartDemo();
-    m_pMainWnd = nullptr;
-    return FALSE;
+}
+
+void CFarreachApp::RunCapture(CFarreachDlg& dialog)
+{
+    SCaptureSettings settings;
+    settings.directory = m_options.captureDirectory;
+    settings.fps = m_options.fps.value_or(60);
+    settings.from = m_options.from.value_or(0);
+    settings.to = m_options.to ? *m_options.to : DefaultSpanEnd();
+    CCaptureRun capture(settings);
+    std::string error;
+    if (!capture.Prepare(error)) {
+        fprintf(stderr, "farreach: %s\n", error.c_str());
+        m_exitCode = 1;
+        return;
+    }
+    dialog.m_DemoConfig.observer = &capture;
+    dialog.StartDemo();
+    if (!capture.Failure().empty()) {
+        fprintf(stderr, "farreach: %s\n", capture.Failure().c_str());
+        m_exitCode = 1;
+        return;
+    }
+    fprintf(stderr, "farreach: %d frames and audio.wav in %s\n", capture.FramesWritten(), settings.directory.c_str());
+}
+
+void CFarreachApp::RunBench(CFarreachDlg& dialog)
+{
+    SBenchSettings settings;
+    settings.from = m_options.from.value_or(0);
+    settings.to = m_options.to ? *m_options.to : DefaultSpanEnd();
+    settings.jsonPath = m_options.benchJson;
+    CBenchRun bench(settings);
+    bench.Prepare();
+    dialog.m_DemoConfig.observer = &bench;
+    dialog.StartDemo();
+    fputs(bench.Table().c_str(), stdout);
+    if (settings.jsonPath.empty())
+        return;
+    FILE* file = fopen(settings.jsonPath.c_str(), "w");
+    const std::string json = bench.Json();
+    if (!file || fputs(json.c_str(), file) < 0) {
+        fprintf(stderr, "farreach: cannot write %s\n", settings.jsonPath.c_str());
+        m_exitCode = 1;
+    }
+    if (file && fclose(file) != 0)
+        m_exitCode = 1;
 }

@@ -5,6 +5,8 @@
 
 #include "LaunchOptions.h"
 
+class CFarreachDlg;
+
 class CFarreachApp : public CWinApp {
 public:
     CFarreachApp();
@@ -12,7 +14,15 @@ public:
     BOOL InitInstance() override;
     // The command line's settings, given before the application starts.
     void SetOptions(const LaunchOptions& options);
+    // The program's exit status: 0, or 1 when an offline run could not write its files.
+    int ExitCode() const { return m_exitCode; }
 
 private:
+    void ApplyScreenSettings(CFarreachDlg& dialog);
+    void RunLive(CFarreachDlg& dialog);
+    void RunCapture(CFarreachDlg& dialog);
+    void RunBench(CFarreachDlg& dialog);
+
     LaunchOptions m_options;
+    int m_exitCode = 0;
 };

@@ -1,10 +1,5 @@
 #include "FarreachDlg.h"
 
-namespace {
-// The keyboard word of Escape held alone.
-const uint32_t kEscapeAlone = 0x20;
-}  // namespace
-
 CFarreachDlg::CFarreachDlg(CWnd* parent)
     : CDialog(IDD_FARREACH_DIALOG, parent), m_nResolution(2), m_bFullscreen(1), m_bInfos(0)
 {
@@ -60,34 +55,16 @@ void CFarreachDlg::StartDemo()
         screen.SetFullscreen(true);
     if (m_nResolution >= 0 && m_nResolution <= 4)
         screen.SetResolution(static_cast<TResolutionEnum>(m_nResolution));
+    if (m_nCustomWidth > 0)
+        screen.SetCustomResolution(m_nCustomWidth, m_nCustomHeight);
     // The engine shows its information lines by default, so an unchecked "Infos" must say so.
     screen.ViewInfo(m_bInfos != 0);
     screen.SetTitle("Varnix screen - TheZenth");
     screen.Display();
 }
 
-namespace {
-// Releases the demo's readers however Run ends: by returning, or unwound when the window closes.
-struct ReaderRelease {
-    CKeyboard& keyboard;
-    CMouse& mouse;
-    ~ReaderRelease()
-    {
-        keyboard.CleanUp();
-        mouse.CleanUp();
-    }
-};
-}  // namespace
-
 void CFarreachDlg::Run()
 {
-    m_Keyboard.Init();
-    m_Mouse.Init();
-    ReaderRelease release{m_Keyboard, m_Mouse};
-    CScreen& screen = CScreen::Instance();
-    // The frame loop the demo's parts will fill; Escape held alone ends it.
-    while (m_Keyboard.ReadData() != kEscapeAlone) {
-        screen.BeginScene(true);
-        screen.EndScene(true);
-    }
+    CDemoDriver driver(m_Keyboard, m_Mouse, m_DemoConfig);
+    driver.Run();
 }

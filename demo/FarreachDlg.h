@@ -3,6 +3,7 @@
 
 #include <afxwin.h>
 
+#include "DemoDriver.h"
 #include "FarreachResources.h"
 #include "screen/Keyboard.h"
 #include "screen/Mouse.h"
@@ -22,6 +23,11 @@ public:
     int m_nResolution;
     BOOL m_bFullscreen;
     BOOL m_bInfos;
+    // How this run plays (the music file, and what watches it: pacing, capture, benchmark).
+    SDemoConfig m_DemoConfig;
+    // A screen size outside the launcher's three, for offline runs; 0 when the radio buttons decide.
+    int m_nCustomWidth = 0;
+    int m_nCustomHeight = 0;
 
 protected:
     HICON m_hIcon;

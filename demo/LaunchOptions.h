@@ -1,8 +1,11 @@
-// The program's command line: each option stands for a setting of the launcher dialog.
+// The program's command line: the launcher dialog's settings, and the run modes (live pacing and
+// seeking, deterministic capture, benchmark).
 #pragma once
 
 #include <optional>
 #include <string>
+
+enum class RunMode { Live, Capture, Bench };
 
 struct LaunchOptions {
     bool showDialog = true;
@@ -12,6 +15,15 @@ struct LaunchOptions {
     std::string dataDirectory;      // the folder that holds Data; empty: find it
     bool help = false;
     std::string error;              // why the command line was refused; empty when it was fine
+
+    RunMode mode = RunMode::Live;
+    int width = 0, height = 0;      // --resolution as given (0 when absent)
+    std::string captureDirectory;   // --capture DIR
+    std::optional<double> fps;      // live: the pace (0 unpaced); capture: frames per second
+    std::optional<double> from, to; // the span of a capture or benchmark, in seconds of the demo
+    std::optional<double> startSeconds;  // live: start the music there
+    std::optional<int> startPart;        // live: start at the start of this part
+    std::string benchJson;          // --bench-json FILE
 };
 
 LaunchOptions ParseLaunchOptions(int argc, const char* const* argv);

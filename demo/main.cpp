@@ -22,5 +22,6 @@ int main(int argc, char** argv)
         return 1;
     }
     theApp.SetOptions(options);
-    return AfxWinMain(argc, argv);
+    const int result = AfxWinMain(argc, argv);
+    return theApp.ExitCode() != 0 ? theApp.ExitCode() : result;
 }

@@ -78,6 +78,13 @@ void CBassPlayer::GetPosition(int& order, int& row)
     row = HIWORD(position);
 }
 
+// The output is 16-bit stereo at the rate Init asks for.
+void CBassPlayer::SetPosition(float seconds)
+{
+    const QWORD frames = seconds > 0 ? static_cast<QWORD>(static_cast<double>(seconds) * 44100 + 0.5) : 0;
+    BASS_ChannelSetPosition(m_hMusic, frames * 4, BASS_POS_BYTE);
+}
+
 void CALLBACK CBassPlayer::SyncEffect(HSYNC handle, DWORD channel, DWORD data, void* user)
 {
     __atomic_store_n(static_cast<int*>(user), static_cast<int>(data), __ATOMIC_RELAXED);

@@ -24,6 +24,9 @@ public:
     int GetEffect();
     void GetVolume(int& left, int& right);
     void GetPosition(int& order, int& row);
+    // Moves playback to the first row starting at or after a time from the module's start; that row is
+    // heard anew, syncs included.
+    void SetPosition(float seconds);
 
     // The sync callback: stores the effect's value at the address given as the user value.
     static void CALLBACK SyncEffect(HSYNC handle, DWORD channel, DWORD data, void* user);

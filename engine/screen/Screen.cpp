@@ -66,7 +66,9 @@ CScreen::CScreen()
       m_AmbientColor{0.5f, 0.5f, 0.5f, 1.0f},
       m_pListener(nullptr),
       m_bOwnWindow(false),
-      m_hRenderThread(nullptr)
+      m_hRenderThread(nullptr),
+      m_nCustomWidth(0),
+      m_nCustomHeight(0)
 {
     ZeroMemory(&m_d3dpp, sizeof(m_d3dpp));
     ZeroMemory(&m_SavedViewport, sizeof(m_SavedViewport));
@@ -105,7 +107,18 @@ void CScreen::SetListener(CScreenListener& listener) { m_pListener = &listener; 
 void CScreen::SetTitle(CString title) { m_strTitle = title; }
 void CScreen::SetFullscreen(bool fullscreen) { m_bFullscreen = fullscreen; }
 bool CScreen::GetFullscreen() { return m_bFullscreen; }
-void CScreen::SetResolution(TResolutionEnum resolution) { m_Resolution = resolution; }
+void CScreen::SetResolution(TResolutionEnum resolution)
+{
+    m_Resolution = resolution;
+    m_nCustomWidth = m_nCustomHeight = 0;
+}
+
+void CScreen::SetCustomResolution(int width, int height)
+{
+    const bool valid = width > 0 && height > 0;
+    m_nCustomWidth = valid ? width : 0;
+    m_nCustomHeight = valid ? height : 0;
+}
 void CScreen::ViewInfo(bool view) { m_bViewInfo = view; }
 bool CScreen::GetViewInfo() { return m_bViewInfo; }
 void CScreen::SetWindow(HWND hwnd) { m_hWnd = hwnd; }

@@ -41,6 +41,9 @@ public:
     void SetFullscreen(bool fullscreen);
     bool GetFullscreen();
     void SetResolution(TResolutionEnum resolution);
+    // A screen size outside the table (offline renders at any size the driver allows); the next
+    // SetResolution with a table entry replaces it.
+    void SetCustomResolution(int width, int height);
     void ViewInfo(bool view);
     bool GetViewInfo();
     void SetWindow(HWND hwnd);
@@ -85,6 +88,8 @@ public:
     void DisplayMessage(CString text, int line);
     void RegisterObject(CObjects& object);
     void UnregisterObject(CObjects& object);
+    // How many objects are registered now (initialised and not cleaned up).
+    int GetRegisteredObjectCount();
 
     // Cameras and matrices.
     void SetCamera(D3DXVECTOR3& position, D3DXVECTOR3& direction, D3DXVECTOR3& up);
@@ -239,4 +244,7 @@ private:
     bool m_bOwnWindow;
     HANDLE m_hRenderThread;
     std::vector<CObjects*> m_RestoreSet;
+    // A size given by SetCustomResolution; 0 while the table's entry holds.
+    int m_nCustomWidth;
+    int m_nCustomHeight;
 };

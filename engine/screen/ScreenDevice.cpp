@@ -19,12 +19,16 @@ const ResolutionSize* SizeOf(TResolutionEnum resolution)
 
 int CScreen::GetXResolution()
 {
+    if (m_nCustomWidth > 0)
+        return m_nCustomWidth;
     const ResolutionSize* size = SizeOf(m_Resolution);
     return size ? size->width : -1;
 }
 
 int CScreen::GetYResolution()
 {
+    if (m_nCustomHeight > 0)
+        return m_nCustomHeight;
     const ResolutionSize* size = SizeOf(m_Resolution);
     return size ? size->height : -1;
 }

@@ -140,6 +140,8 @@ void CScreen::DisplayMessage(CString text, int line)
 
 void CScreen::RegisterObject(CObjects& object) { m_ObjectList.AddTail(&object); }
 
+int CScreen::GetRegisteredObjectCount() { return m_ObjectList.GetCount(); }
+
 void CScreen::UnregisterObject(CObjects& object)
 {
     POSITION pos = m_ObjectList.Find(&object);

@@ -10,6 +10,14 @@ struct TextureSize {
 };
 const TextureSize kTextureSizes[] = {{1024, 512}, {1024, 1024}, {1024, 1024}, {2048, 1024}, {2048, 2048}};
 
+int NextPowerOfTwo(int side)
+{
+    int power = 1;
+    while (power < side)
+        power *= 2;
+    return power;
+}
+
 template <typename T>
 void ReleaseAndClear(T*& pointer)
 {
@@ -26,7 +34,10 @@ void CScreen::RenderOnTexture(bool on)
     m_bRenderOnTexture = on;
     ReleaseAndClear(m_pRenderTexture);
     const int index = static_cast<int>(m_Resolution);
-    if (index >= 0 && index < 5) {
+    if (m_nCustomWidth > 0) {
+        m_nTextureWidth = NextPowerOfTwo(m_nCustomWidth);
+        m_nTextureHeight = NextPowerOfTwo(m_nCustomHeight);
+    } else if (index >= 0 && index < 5) {
         m_nTextureWidth = kTextureSizes[index].width;
         m_nTextureHeight = kTextureSizes[index].height;
     }

@@ -159,5 +159,8 @@ DWORD BASS_ChannelIsActive(DWORD handle);
 DWORD BASS_ChannelGetLevel(DWORD handle);
 // (QWORD)-1 on error.
 QWORD BASS_ChannelGetPosition(DWORD handle, DWORD mode = BASS_POS_BYTE);
+// A music's position in bytes of its output (BASS_POS_BYTE), moved on to the next row start; that row
+// starts anew, so its sync effects are heard.
+BOOL BASS_ChannelSetPosition(DWORD handle, QWORD pos, DWORD mode);
 HSYNC BASS_ChannelSetSync(DWORD handle, DWORD type, QWORD param, SYNCPROC* proc, void* user);
 BOOL BASS_ChannelRemoveSync(DWORD handle, HSYNC sync);

@@ -54,6 +54,39 @@ bool platform::RenderMusicToWav(const char* module, const char* wavPath, double 
     return wav.Close() && ok;
 }
 
+bool platform::ScanMusicSyncs(const char* module, std::vector<MusicSyncEvent>& events)
+{
+    std::vector<uint8_t> bytes;
+    if (!module || !ReadWholeFile(module, bytes))
+        return false;
+    int error = BASS_OK;
+    std::unique_ptr<MusicDecoder> decoder = MusicDecoder::Create(bytes.data(), bytes.size(), false, 2, error);
+    if (!decoder)
+        return false;
+    int16_t chunk[2 * kChunkFrames];
+    double frames = 0;
+    for (;;) {
+        const ChunkResult result = decoder->RenderChunk(chunk, kChunkFrames, kRenderRate);
+        if (result.ended)
+            return true;
+        // The row began inside this block: its start lies at most one block after the block's.
+        if (result.rowStarted)
+            for (uint8_t value : decoder->SyncValues(result.order, result.row))
+                events.push_back({frames / kRenderRate, result.order, result.row, value});
+        frames += static_cast<double>(result.frames);
+    }
+}
+
+double platform::MusicLengthSeconds(const char* module)
+{
+    std::vector<uint8_t> bytes;
+    if (!module || !ReadWholeFile(module, bytes))
+        return -1;
+    int error = BASS_OK;
+    std::unique_ptr<MusicDecoder> decoder = MusicDecoder::Create(bytes.data(), bytes.size(), false, 2, error);
+    return decoder ? decoder->DurationSeconds() : -1;
+}
+
 bool platform::StartMusicCapture(const char* wavPath)
 {
     Library& library = State();

@@ -247,6 +247,21 @@ QWORD BASS_ChannelGetPosition(DWORD handle, DWORD mode)
     return Failed<QWORD>(BASS_ERROR_NOTAVAIL, static_cast<QWORD>(-1));
 }
 
+BOOL BASS_ChannelSetPosition(DWORD handle, QWORD pos, DWORD mode)
+{
+    LockedMusic music(handle);
+    if (!music)
+        return FALSE;
+    if (mode != BASS_POS_BYTE)
+        return Failed<BOOL>(BASS_ERROR_NOTAVAIL, FALSE);
+    const int freq = State().freq > 0 ? State().freq : 44100;
+    const double reached = music->decoder->SeekSeconds(static_cast<double>(pos / 4) / freq);
+    music->bytePosition = static_cast<QWORD>(reached * freq + 0.5) * 4;
+    music->ended = false;
+    SetError(BASS_OK);
+    return TRUE;
+}
+
 HSYNC BASS_ChannelSetSync(DWORD handle, DWORD type, QWORD param, SYNCPROC* proc, void* user)
 {
     LockedMusic music(handle);

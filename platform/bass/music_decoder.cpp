@@ -41,6 +41,9 @@ std::unique_ptr<MusicDecoder> MusicDecoder::Create(const uint8_t* data, size_t s
     std::unique_ptr<MusicDecoder> decoder(new MusicDecoder(module));
     // Stop exactly at the song's end (no fade-out tail), once or for ever.
     openmpt_module_ctl_set_text(module, "play.at_end", "stop");
+    // No dither on the 16-bit output: its noise is seeded at random, and the same module must give
+    // the same samples every time it is decoded.
+    openmpt_module_ctl_set_integer(module, "dither", 0);
     openmpt_module_set_repeat_count(module, loop ? -1 : 0);
     openmpt_module_set_render_param(module, OPENMPT_MODULE_RENDER_INTERPOLATIONFILTER_LENGTH, interpolation);
     decoder->ScanSyncEffects();
@@ -110,6 +113,16 @@ void MusicDecoder::Rewind()
     openmpt_module_set_position_order_row(module_, 0, 0);
     lastOrder_ = -1;
     lastRow_ = -1;
+}
+
+double MusicDecoder::DurationSeconds() const { return openmpt_module_get_duration_seconds(module_); }
+
+double MusicDecoder::SeekSeconds(double seconds)
+{
+    const double reached = openmpt_module_set_position_seconds(module_, seconds);
+    lastOrder_ = -1;
+    lastRow_ = -1;
+    return reached;
 }
 
 const std::vector<uint8_t>& MusicDecoder::SyncValues(int order, int row) const

@@ -36,6 +36,12 @@ public:
     ChunkResult RenderChunk(int16_t* out, size_t frames, int rate);
     // Back to the first row; the next chunk reports that row as started.
     void Rewind();
+    // How long the module plays once from its start, in seconds.
+    double DurationSeconds() const;
+    // Moves to the first row that starts at or after a time from the start; the next chunk reports that
+    // row as started.
+    // Returns the time of the position reached.
+    double SeekSeconds(double seconds);
     // The sync-effect values of a row, in channel order (empty for most rows).
     const std::vector<uint8_t>& SyncValues(int order, int row) const;
 

@@ -59,6 +59,18 @@ void UseVirtualClock(double frameStepSeconds)
     state.frameStep = frameStepSeconds;
 }
 
+void SetVirtualClockSeconds(int64_t seconds)
+{
+    auto& state = State();
+    {
+        std::lock_guard<std::mutex> lock(state.mutex);
+        if (!state.isVirtual)
+            return;
+        state.virtualTicks = seconds * kClockFrequency;
+    }
+    NotifyListeners();
+}
+
 void UseSystemClock()
 {
     auto& state = State();

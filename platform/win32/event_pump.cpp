@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include "key_codes.h"
+#include "platform_hooks.h"
 #include "message_queue.h"
 #include "window_registry.h"
 
@@ -219,6 +220,13 @@ void PumpSdlEvents()
     while (SDL_PollEvent(&event))
         Translate(event);
     AnnounceActivation();
+}
+
+void SetKeyHeld(uint8_t directInputKey, bool held)
+{
+    auto& input = Input();
+    std::lock_guard<std::mutex> lock(input.mutex);
+    input.snapshot.keys[directInputKey] = held ? 0x80 : 0x00;
 }
 
 InputSnapshot ReadInput()

@@ -14,6 +14,10 @@ constexpr int64_t kClockFrequency = 1000000000;
 // Switches to the virtual clock. frameStepSeconds is added at every OnFramePresented; 0 means the
 // clock only moves through AdvanceVirtualClock.
 void UseVirtualClock(double frameStepSeconds);
+// Sets the virtual clock to a whole number of seconds, so that times read from it carry no bits of
+// the system clock; meant for the start of a program, before anything has read the clock. Ignored
+// on the system clock.
+void SetVirtualClockSeconds(int64_t seconds);
 // Back to the system clock.
 void UseSystemClock();
 bool IsVirtualClock();

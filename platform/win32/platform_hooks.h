@@ -18,6 +18,10 @@ void SetMessageBoxHandler(MessageBoxHandler handler);
 // user switching windows would: the message pump then sends WM_ACTIVATEAPP where the activation changes.
 void SimulateAppFocus(HWND windowOrNull);
 
+// Holds or releases a key (a DirectInput scan code, DIK_...) in the keyboard state the input devices
+// read, as a person pressing it would, but without a window event: scripted input.
+void SetKeyHeld(uint8_t directInputKey, bool held);
+
 // True when windows can really be shown (a display is there; not the offscreen driver).
 bool HasDisplay();
 

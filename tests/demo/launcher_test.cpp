@@ -110,3 +110,47 @@ TEST_F(LauncherTest, ClosingTheDialogBehavesAsQuit)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(LaunchOptions, RunModesTakeTheirSpanRateAndAny43Size)
+{
+    LaunchOptions capture = Parse({"--capture", "/tmp/x", "--fps", "30", "--from", "2.5", "--to", "4", "--resolution",
+                                   "1440x1080"});
+    EXPECT_TRUE(capture.error.empty()) << capture.error;
+    EXPECT_EQ(capture.mode, RunMode::Capture);
+    EXPECT_FALSE(capture.showDialog);
+    EXPECT_EQ(capture.captureDirectory, "/tmp/x");
+    EXPECT_EQ(capture.fps, 30);
+    EXPECT_EQ(capture.from, 2.5);
+    EXPECT_EQ(capture.to, 4);
+    EXPECT_EQ(capture.width, 1440);
+    EXPECT_EQ(capture.height, 1080);
+    LaunchOptions bench = Parse({"--bench", "--bench-json", "b.json", "--to", "10"});
+    EXPECT_TRUE(bench.error.empty()) << bench.error;
+    EXPECT_EQ(bench.mode, RunMode::Bench);
+    EXPECT_EQ(bench.benchJson, "b.json");
+    LaunchOptions live = Parse({"--part", "7", "--fps", "0", "--no-dialog"});
+    EXPECT_TRUE(live.error.empty()) << live.error;
+    EXPECT_EQ(live.mode, RunMode::Live);
+    EXPECT_EQ(live.startPart, 7);
+    EXPECT_EQ(live.fps, 0);
+    EXPECT_EQ(Parse({"--start", "42.5"}).startSeconds, 42.5);
+}
+
+TEST(LaunchOptions, RunModesRefuseWhatTheyCannotDo)
+{
+    EXPECT_NE(Parse({"--capture", "d", "--resolution", "1280x1024"}).error.find("not 4:3"), std::string::npos);
+    EXPECT_NE(Parse({"--resolution", "960x720"}).error.find("960x720"), std::string::npos);  // live: the three
+    EXPECT_NE(Parse({"--capture", "d", "--fps", "0"}).error.find("above 0"), std::string::npos);
+    EXPECT_NE(Parse({"--capture", "d", "--start", "3"}).error.find("--start"), std::string::npos);
+    EXPECT_NE(Parse({"--bench", "--fps", "30"}).error.find("60"), std::string::npos);
+    EXPECT_NE(Parse({"--part", "0"}).error.find("1 to 15"), std::string::npos);
+    EXPECT_NE(Parse({"--part", "2.5"}).error.find("1 to 15"), std::string::npos);
+    EXPECT_NE(Parse({"--start", "-1"}).error.find("--start"), std::string::npos);
+    EXPECT_NE(Parse({"--to", "3"}).error.find("--capture"), std::string::npos);
+    EXPECT_NE(Parse({"--part", "3", "--start", "4"}).error.find("not both"), std::string::npos);
+    EXPECT_NE(Parse({"--capture", "d", "--resolution", "4x3"}).error.find("outside"), std::string::npos);
+}
+
+}  // namespace

@@ -13,6 +13,8 @@ void RunScreen(const ScreenSettings& settings, std::function<void()> body)
     screen.SetListener(listener);
     screen.SetFullscreen(settings.fullscreen);
     screen.SetResolution(settings.resolution);
+    if (settings.customWidth > 0)
+        screen.SetCustomResolution(settings.customWidth, settings.customHeight);
     screen.ViewInfo(settings.viewInfo);
     screen.SetTitle(settings.title);
     screen.Display();

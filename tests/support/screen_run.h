@@ -19,6 +19,7 @@ struct ScreenSettings {
     TResolutionEnum resolution = RES_640x480;
     bool viewInfo = false;
     const char* title = "Varnix test";
+    int customWidth = 0, customHeight = 0;  // a size outside the table when given
 };
 
 // Configures the singleton, runs Display with body as the listener's Run and returns when the

@@ -71,6 +71,43 @@ TEST(RenderTexture, At640x480TheTextureIs1024x512AndThePlaneShowsItsUsedPart)
     EXPECT_EQ(passViewport.Height, 240u);
 }
 
+TEST(RenderTexture, ASizeOutsideTheTableGetsTheNextPowersOfTwo)
+{
+    D3DSURFACE_DESC backDesc{}, targetDesc{};
+    int width = 0, height = 0;
+    ScreenSettings settings;
+    settings.customWidth = 960;
+    settings.customHeight = 720;
+    RunScreen(settings, [&] {
+        CScreen& screen = CScreen::Instance();
+        width = screen.GetXResolution();
+        height = screen.GetYResolution();
+        IDirect3DSurface8* back = nullptr;
+        screen.GetD3DDevice()->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &back);
+        back->GetDesc(&backDesc);
+        back->Release();
+        screen.RenderOnTexture(true);
+        screen.BeginScene(true);
+        IDirect3DSurface8* target = nullptr;
+        screen.GetD3DDevice()->GetRenderTarget(&target);
+        target->GetDesc(&targetDesc);
+        target->Release();
+        screen.EndScene(true);
+        screen.RenderOnTexture(false);
+    });
+    EXPECT_EQ(width, 960);
+    EXPECT_EQ(height, 720);
+    EXPECT_EQ(backDesc.Width, 960u);
+    EXPECT_EQ(backDesc.Height, 720u);
+    EXPECT_EQ(targetDesc.Width, 1024u);
+    EXPECT_EQ(targetDesc.Height, 1024u);
+    CScreen::Instance().SetResolution(RES_800x600);  // a table entry replaces the custom size
+    EXPECT_EQ(CScreen::Instance().GetXResolution(), 800);
+    CScreen::Instance().SetCustomResolution(0, 600);  // not a size: the table holds
+    EXPECT_EQ(CScreen::Instance().GetYResolution(), 600);
+    CScreen::Instance().SetResolution(RES_640x480);
+}
+
 TEST(RenderTexture, TheFrameEndsOnTheBackBufferAndTheModeSurvivesADeviceLoss)
 {
     bool backAfterFrame = false, textureAfterReset = false;

@@ -1,0 +1,45 @@
+// Which part each music number selects, and the small steps the parts share.
+#include "DemoParts.h"
+
+const SPart& PartOf(int number)
+{
+    static const SPart kNone;
+    static const SPart kParts[kLastPart + 1] = {
+        {},
+        {SetUpTitle, DrawTitle},
+        {SetUpFlyIn, DrawFlyIn},
+        {SetUpBanner, DrawBanner},
+        {SetUpCubeMorph, DrawCubeMorph},
+        {SetUpSausage, DrawSausage},
+        {SetUpCubeMorph, DrawCubeMorph},
+        {SetUpFire, DrawFire},
+        {SetUpCubeMorph, DrawCubeMorph},
+        {},
+        {SetUpCubeMorph, DrawCubeMorph},
+        {},
+        {SetUpCubeMorph, DrawCubeMorph},
+        {},
+        {SetUpCubeMorph, DrawCubeMorph},
+        {},
+    };
+    // The hidden part (99) is selected like the others; it has no steps yet.
+    return number >= 1 && number <= kLastPart ? kParts[number] : kNone;
+}
+
+void ReadPath(CMove& path, SScratch& x)
+{
+    float speed, ux, uy, uz, zoom;
+    path.GetCurrentPosition(x.px, x.py, x.pz, x.pa, x.pb, x.pc, speed, ux, uy, uz, zoom);
+}
+
+void PlaceAtPath(CBaseObject& object, const SScratch& x)
+{
+    object.SetPosition(x.px, x.py, x.pz);
+    object.SetRotation(x.pa, x.pb, x.pc);
+}
+
+void DrawWithAlpha(CBaseObject& object, float alpha)
+{
+    object.SetAlpha(alpha, 0);
+    object.Render();
+}

@@ -1,0 +1,117 @@
+// The demo's running state: the driver's clock, keys and part selection, the scratch values the parts
+// share and keep between them, and the tables built once at set-up.
+#pragma once
+
+#include <d3dx8.h>
+
+#include <cstdint>
+#include <vector>
+
+// The driver's own values, read by every part.
+struct SDriverState {
+    float t0 = 0;          // the scene clock at entry: origin of the demo's time
+    float now = 0;         // seconds since t0, refreshed at the top of each frame
+    float dt = 0;          // now minus the previous frame's now
+    float previous = 0;    // the previous frame's now
+    uint32_t keyState = 0; // the keyboard word read this frame (the sum of the values of the keys held)
+    int syncValue = 0;     // the music's last sync value, or 99 forced
+    int currentPart = 0;   // 0 (nothing drawn), 1 to 15, or 99
+    float partStart = 0;   // now at the last frame in which the current part's set-up ran
+    bool hiddenRequested = false;
+    bool syncFrozen = false;
+    bool musicOn = true;   // the first music is the one playing
+    bool beatFlag = false; // a pulse asked by sync 17 or Space alone
+    int subState = 0;      // per-part step counter
+    float flashAlpha = 0;  // opacity of the flash overlay drawn at the end of each frame
+};
+
+// Values of part 3 (banner, trails and plasma).
+struct SBannerValues {
+    float letterboxAlpha = 0;
+    float plasma1Alpha = 0;
+    float plasma2Alpha = 0;
+};
+
+// Values of part 5 (the deformed sausage).
+struct SSausageValues {
+    float solidAlpha = 0;
+    float wireAlpha = 0;
+    float beatLevel = 0;
+    float layerAlpha = 1;
+    float vertexPhase = 0;  // phase of the vertex deformation, grows every 32 vertices
+};
+
+// One name plate of part 7: how far it slid, its opacity and the opacity change per frame.
+struct SPlate {
+    float slide = 0;
+    float alpha = 0;
+    float step = 0;
+};
+
+// Values of part 7 (fire and name plates).
+struct SFireValues {
+    int angle[3] = {0, 0, 0};  // rotation of the sphere points, whole degrees
+    int step[3] = {1, 1, 1};
+    float boxOffset = 0;
+    float driftX = 40, driftY = 0;
+    float directionX = 1, directionY = 1;
+    float barsAlpha = 0.5f;
+    float boxAlpha = 0;
+    // code (the msx plate shares it), meron, zud, gfx, vorna
+    SPlate plates[5];
+};
+
+// Scratch values shared between parts; they live for the whole run and are reset only where a
+// part's set-up says so.
+struct SScratch {
+    float px = 0, py = 0, pz = 1, pa = 1, pb = 0, pc = 0;
+    float feedback = 1;
+    float titleAlpha = 1, titleWidth = 1;
+    float fadeA = 0, fadeB = 0, fadeC = 0, fadeD = 0;
+    float spin1 = 0, spin2 = 0, spin3 = 0;
+    float strength = 1;
+    float fov = -0.8f;
+    SBannerValues banner;
+    SSausageValues sausage;
+    SFireValues fire;
+};
+
+// Tables built at set-up and used by the fire of part 7.
+struct SDemoTables {
+    static constexpr int kSpherePoints = 1024;
+    static constexpr int kFireSide = 256;
+    std::vector<D3DXVECTOR3> spherePoints;
+    float sinTable[360] = {};
+    float cosTable[360] = {};
+    std::vector<int> fireBuffer1;  // kFireSide x kFireSide, rows first
+    std::vector<int> fireBuffer2;
+};
+
+// r(x) of the demo: a 15-bit draw of the C library's rand scaled to 0 .. x.
+float DemoRandom(float x);
+// Fills the sphere points (drawing from rand), the sine and cosine tables and clears the fire buffers.
+void BuildFireTables(SDemoTables& tables);
+
+// The fade rules: a value that fades up by rate per second to a limit grows by dt x rate and is set to
+// the limit when it passes it; fading down works the same way towards a lower bound.
+inline void FadeUp(float& value, float ratePerSecond, float limit, float dt)
+{
+    value += dt * ratePerSecond;
+    if (value > limit)
+        value = limit;
+}
+
+inline void FadeDown(float& value, float ratePerSecond, float limit, float dt)
+{
+    value -= dt * ratePerSecond;
+    if (value < limit)
+        value = limit;
+}
+
+// Adds step to an angle and returns it to 0 once it is above 2 pi.
+inline void Spin(float& angle, float step)
+{
+    angle += step;
+    if (angle > 6.2831855f)
+        angle = 0;
+}
