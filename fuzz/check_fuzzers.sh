@@ -53,7 +53,7 @@ for pair in "${HARNESSES[@]}"; do
   seed_list=$(IFS=,; echo "${inputs[*]}")
   if run_harness "$work" "$work/log.txt" "${flags[@]}" -seed=1 -runs="$fuzz_runs" -reload=0 \
        -seed_inputs="$seed_list" corpus; then
-    grep -E '^stat::number_of_executed_units|^stat::new_units_added' "$work/log.txt" || true
+    report_stats "$work/log.txt"
   else
     report_failure "$harness" "$work/log.txt"
     status=1

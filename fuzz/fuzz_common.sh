@@ -34,6 +34,11 @@ stored_inputs() {
   fi
 }
 
+# Prints how many inputs a finished run executed and how many new ones it kept.
+report_stats() {
+  grep -E '^stat::number_of_executed_units|^stat::new_units_added' "$1" || true
+}
+
 # Prints why a harness failed: the sanitizer's summary and where the input was written.
 report_failure() {
   echo "!! $1 failed; see $2"

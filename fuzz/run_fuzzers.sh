@@ -25,7 +25,7 @@ for pair in "${HARNESSES[@]}"; do
   echo "== $harness: $seconds s"
   if (cd "$work" && "$build_dir/fuzz/$harness" -max_total_time="$seconds" -print_final_stats=1 \
         -max_len=65536 -timeout=10 -rss_limit_mb=2048 corpus "${corpora[@]}" >"$work/log.txt" 2>&1); then
-    grep -E '^stat::number_of_executed_units|^stat::new_units_added' "$work/log.txt" || true
+    report_stats "$work/log.txt"
   else
     report_failure "$harness" "$work/log.txt"
     status=1
