@@ -84,8 +84,9 @@ TEST(DemoDriver, ValuesWithoutAPartNumberLeaveThePartAndPulsesAndStepsAreSet)
         EXPECT_EQ(f.state.currentPart, 2) << "sync " << f.state.syncValue;
         if (seen.empty() || seen.back() != f.state.syncValue)
             seen.push_back(f.state.syncValue);
-        if (f.state.syncValue < 17)
+        if (f.state.syncValue < 17) {
             EXPECT_EQ(f.state.subState, 0);
+        }
         pulsed = pulsed || f.state.beatFlag;
     }
     EXPECT_EQ(seen, (std::vector<int>{2, 16, 18, 20, 50, 98, 0, 21, 17, 19}));
