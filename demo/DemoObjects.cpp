@@ -281,7 +281,9 @@ void BuildRemainingObjects(SDemoObjects& o, SDemoTables& tables)
     BuildSausageObjects(o);
     BuildFireTables(tables);
     BuildFireObjects(o);
+    BuildTunnelTables(tables);
     BuildTunnelObjects(o);
+    BuildGreetingsTables(tables);
     BuildGreetingsObjects(o);
     BuildZoomObjects(o);
     BuildCreditsObjects(o);
