@@ -286,6 +286,7 @@ void BuildRemainingObjects(SDemoObjects& o, SDemoTables& tables)
     BuildGreetingsTables(tables);
     BuildGreetingsObjects(o);
     BuildZoomObjects(o);
+    BuildStarTable(tables);
     BuildCreditsObjects(o);
     BuildHiddenPartObjects(o);
 }

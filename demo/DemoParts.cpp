@@ -18,9 +18,9 @@ const SPart& PartOf(int number)
         {SetUpCubeMorph, DrawCubeMorph},
         {SetUpGreetings, DrawGreetings},
         {SetUpCubeMorph, DrawCubeMorph},
-        {},
+        {SetUpZoom, DrawZoom},
         {SetUpCubeMorph, DrawCubeMorph},
-        {},
+        {SetUpCredits, DrawCreditsPart},
     };
     // The hidden part (99) is selected like the others; it has no steps yet.
     return number >= 1 && number <= kLastPart ? kParts[number] : kNone;

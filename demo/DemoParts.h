@@ -53,6 +53,12 @@ void DrawTunnel(SDemo& demo);
 // Greetings.
 void SetUpGreetings(SDemo& demo);
 void DrawGreetings(SDemo& demo);
+// Zoom into the picture and the hand.
+void SetUpZoom(SDemo& demo);
+void DrawZoom(SDemo& demo);
+// Credits.
+void SetUpCredits(SDemo& demo);
+void DrawCreditsPart(SDemo& demo);
 
 // Follows a path: its current position and orientation into px ... pc.
 void ReadPath(CMove& path, SScratch& scratch);

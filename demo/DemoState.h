@@ -80,6 +80,29 @@ struct SGreetingsValues {
     float letterPhase = 0;  // phase of the letters' bobbing, grows once per letter
 };
 
+// Values of part 13 (zoom and hand).
+struct SZoomValues {
+    float alphaA = 0, alphaB = 0;  // opacities of the two largest layers, read from the path
+    float layerDAlpha = 1;
+    float reticleAlpha = 0;
+    float stillAlpha = 1;
+    float handAlpha = 0;
+    float handMotion = 0;
+};
+
+// Values of part 15 (credits).
+struct SCreditsValues {
+    float cubeSize = 2, ghostSize = 0.000002f, cubeAlpha = 0.6f;
+    float starAlpha = 0;
+    float bannerAlpha = 1;
+};
+
+// A box of the star field: where it is, how it is turned and whether it is drawn as wires.
+struct SStar {
+    float x, y, z, angle;
+    bool wire;
+};
+
 // A rolling wheel: its position and its turn.
 struct SWheel {
     float x, y, z, rx, ry, rz;
@@ -100,14 +123,17 @@ struct SScratch {
     SFireValues fire;
     STunnelValues tunnel;
     SGreetingsValues greetings;
+    SZoomValues zoom;
+    SCreditsValues credits;
 };
 
 // Tables built at set-up: the fire of part 7, the tunnel rings and box system of part 9, the wheels and
-// the greetings line of part 11.
+// the greetings line of part 11, the star field of part 15.
 struct SDemoTables {
     static constexpr int kTunnelSlots = 280;
     static constexpr int kSystemBoxes = 18;
     static constexpr int kWheels = 20;
+    static constexpr int kStars = 500;
     static constexpr int kSpherePoints = 1024;
     static constexpr int kFireSide = 256;
     std::vector<D3DXVECTOR3> spherePoints;
@@ -122,6 +148,7 @@ struct SDemoTables {
     D3DXVECTOR3 cubeSystem[kSystemBoxes];
     SWheel wheels[kWheels];
     std::string greetingsText;
+    SStar stars[kStars];
     std::string messageText;  // the label the parts format for the message lines
     float frozenZ = 0;        // now / 10 as part 9 last saw it
 };
@@ -132,6 +159,8 @@ float DemoRandom(float x);
 void BuildTunnelTables(SDemoTables& tables);
 // Lines the wheels up side by side and copies the greetings line.
 void BuildGreetingsTables(SDemoTables& tables);
+// Scatters the star field (drawing from rand).
+void BuildStarTable(SDemoTables& tables);
 // Fills the sphere points (drawing from rand), the sine and cosine tables and clears the fire buffers.
 void BuildFireTables(SDemoTables& tables);
 

@@ -1,5 +1,5 @@
 // The tables of the fire part (points on the unit sphere, whole-degree sines and cosines, the two fire
-// buffers), of the tunnel part (ring slots and the box system) and of the greetings (wheels and text).
+// buffers), of the tunnel part (ring slots and the box system) and of the greetings (wheels and text) and of the credits (the star field).
 #include <cmath>
 #include <cstdlib>
 
@@ -52,4 +52,15 @@ void BuildGreetingsTables(SDemoTables& tables)
     for (int k = 0; k < SDemoTables::kWheels; ++k)
         tables.wheels[k] = SWheel{static_cast<float>(k - 9), 5, 25, 0, static_cast<float>(k), 1.5f};
     tables.greetingsText = GreetingsText();
+}
+
+void BuildStarTable(SDemoTables& tables)
+{
+    for (SStar& star : tables.stars) {
+        star.x = DemoRandom(500) - 250;
+        star.y = DemoRandom(500) - 250;
+        star.z = DemoRandom(500);
+        star.angle = DemoRandom(3.1415927f) - 1.5f;
+        star.wire = static_cast<int>(DemoRandom(2)) == 1;
+    }
 }
