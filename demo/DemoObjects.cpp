@@ -281,9 +281,12 @@ void BuildRemainingObjects(SDemoObjects& o, SDemoTables& tables)
     BuildSausageObjects(o);
     BuildFireTables(tables);
     BuildFireObjects(o);
+    BuildTunnelTables(tables);
     BuildTunnelObjects(o);
+    BuildGreetingsTables(tables);
     BuildGreetingsObjects(o);
     BuildZoomObjects(o);
+    BuildStarTable(tables);
     BuildCreditsObjects(o);
     BuildHiddenPartObjects(o);
 }

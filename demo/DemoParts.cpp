@@ -14,13 +14,13 @@ const SPart& PartOf(int number)
         {SetUpCubeMorph, DrawCubeMorph},
         {SetUpFire, DrawFire},
         {SetUpCubeMorph, DrawCubeMorph},
-        {},
+        {SetUpTunnel, DrawTunnel},
         {SetUpCubeMorph, DrawCubeMorph},
-        {},
+        {SetUpGreetings, DrawGreetings},
         {SetUpCubeMorph, DrawCubeMorph},
-        {},
+        {SetUpZoom, DrawZoom},
         {SetUpCubeMorph, DrawCubeMorph},
-        {},
+        {SetUpCredits, DrawCreditsPart},
     };
     // The hidden part (99) is selected like the others; it has no steps yet.
     return number >= 1 && number <= kLastPart ? kParts[number] : kNone;

@@ -47,6 +47,18 @@ void DrawSausage(SDemo& demo);
 void SetUpFire(SDemo& demo);
 void DrawFire(SDemo& demo);
 void DrawNamePlates(SDemo& demo);
+// Tunnel and box system.
+void SetUpTunnel(SDemo& demo);
+void DrawTunnel(SDemo& demo);
+// Greetings.
+void SetUpGreetings(SDemo& demo);
+void DrawGreetings(SDemo& demo);
+// Zoom into the picture and the hand.
+void SetUpZoom(SDemo& demo);
+void DrawZoom(SDemo& demo);
+// Credits.
+void SetUpCredits(SDemo& demo);
+void DrawCreditsPart(SDemo& demo);
 
 // Follows a path: its current position and orientation into px ... pc.
 void ReadPath(CMove& path, SScratch& scratch);

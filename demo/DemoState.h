@@ -5,6 +5,7 @@
 #include <d3dx8.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // The driver's own values, read by every part.
@@ -61,6 +62,52 @@ struct SFireValues {
     SPlate plates[5];
 };
 
+// Values of part 9 (tunnel and box system). The twist speed is set once when the demo starts.
+struct STunnelValues {
+    float twist = 0;
+    float twistSpeed = 0.0002f;
+    int ringCounter = 0;
+    float radius = 1;           // inner radius of the rings
+    float angle1 = 0, angle2 = 0, angle3 = 0;  // turns of the box system about x, y and z
+    float offset = 0;           // carried from box to box and from frame to frame
+};
+
+// Values of part 11 (greetings).
+struct SGreetingsValues {
+    float starAlpha = 0;
+    float wheelAlpha = 0;
+    float scroll = 0;       // how far the line has moved left, in letter units
+    float letterPhase = 0;  // phase of the letters' bobbing, grows once per letter
+};
+
+// Values of part 13 (zoom and hand).
+struct SZoomValues {
+    float alphaA = 0, alphaB = 0;  // opacities of the two largest layers, read from the path
+    float layerDAlpha = 1;
+    float reticleAlpha = 0;
+    float stillAlpha = 1;
+    float handAlpha = 0;
+    float handMotion = 0;
+};
+
+// Values of part 15 (credits).
+struct SCreditsValues {
+    float cubeSize = 2, ghostSize = 0.000002f, cubeAlpha = 0.6f;
+    float starAlpha = 0;
+    float bannerAlpha = 1;
+};
+
+// A box of the star field: where it is, how it is turned and whether it is drawn as wires.
+struct SStar {
+    float x, y, z, angle;
+    bool wire;
+};
+
+// A rolling wheel: its position and its turn.
+struct SWheel {
+    float x, y, z, rx, ry, rz;
+};
+
 // Scratch values shared between parts; they live for the whole run and are reset only where a
 // part's set-up says so.
 struct SScratch {
@@ -74,10 +121,19 @@ struct SScratch {
     SBannerValues banner;
     SSausageValues sausage;
     SFireValues fire;
+    STunnelValues tunnel;
+    SGreetingsValues greetings;
+    SZoomValues zoom;
+    SCreditsValues credits;
 };
 
-// Tables built at set-up and used by the fire of part 7.
+// Tables built at set-up: the fire of part 7, the tunnel rings and box system of part 9, the wheels and
+// the greetings line of part 11, the star field of part 15.
 struct SDemoTables {
+    static constexpr int kTunnelSlots = 280;
+    static constexpr int kSystemBoxes = 18;
+    static constexpr int kWheels = 20;
+    static constexpr int kStars = 500;
     static constexpr int kSpherePoints = 1024;
     static constexpr int kFireSide = 256;
     std::vector<D3DXVECTOR3> spherePoints;
@@ -85,10 +141,26 @@ struct SDemoTables {
     float cosTable[360] = {};
     std::vector<int> fireBuffer1;  // kFireSide x kFireSide, rows first
     std::vector<int> fireBuffer2;
+    // One slot per ring distance: a 1 marks where a ring is born; the offsets bend the tunnel.
+    int tunnelFlags[kTunnelSlots] = {};
+    float tunnelOffX[kTunnelSlots] = {};
+    float tunnelOffY[kTunnelSlots] = {};
+    D3DXVECTOR3 cubeSystem[kSystemBoxes];
+    SWheel wheels[kWheels];
+    std::string greetingsText;
+    SStar stars[kStars];
+    std::string messageText;  // the label the parts format for the message lines
+    float frozenZ = 0;        // now / 10 as part 9 last saw it
 };
 
 // r(x) of the demo: a 15-bit draw of the C library's rand scaled to 0 .. x.
 float DemoRandom(float x);
+// Marks the last tunnel slot, clears the offsets and places the boxes of the system.
+void BuildTunnelTables(SDemoTables& tables);
+// Lines the wheels up side by side and copies the greetings line.
+void BuildGreetingsTables(SDemoTables& tables);
+// Scatters the star field (drawing from rand).
+void BuildStarTable(SDemoTables& tables);
 // Fills the sphere points (drawing from rand), the sine and cosine tables and clears the fire buffers.
 void BuildFireTables(SDemoTables& tables);
 

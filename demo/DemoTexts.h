@@ -1,0 +1,10 @@
+// The texts the demo scrolls and rolls.
+#pragma once
+
+#include <string>
+
+// The greetings line: a lead-in and the names of thirteen other groups, then nine nulls that draw as
+// empty letters so that the line leaves the screen before the scroller runs out of letters.
+constexpr int kGreetingsLetters = 221;
+constexpr int kGreetingsLength = 230;
+std::string GreetingsText();
