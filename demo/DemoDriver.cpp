@@ -107,6 +107,8 @@ bool CDemoDriver::Frame()
     if (m_state.keyState == demo_keys::kEscape)
         return false;
     ReadClock();
+    if (m_config.keyScript)
+        m_config.keyScript->Apply(m_state.now);
     if (m_config.observer)
         m_config.observer->OnFrameStarting(m_state);
     m_state.keyState = m_Keyboard.ReadData();

@@ -8,6 +8,7 @@
 #include "DemoObjects.h"
 #include "DemoObserver.h"
 #include "DemoState.h"
+#include "KeyScript.h"
 #include "screen/Keyboard.h"
 #include "screen/Mouse.h"
 
@@ -15,6 +16,8 @@
 struct SDemoConfig {
     CString musicFile = "Data\\thezenth.XM";
     IDemoObserver* observer = nullptr;
+    // Keys pressed and released at chosen moments, before each frame reads the keyboard.
+    CKeyScript* keyScript = nullptr;
     // Seeking: the music starts this far into the module, scene time is the music's time, and this
     // part (0: none) is set up as if its number had just been heard. Scratch values stay those of a
     // fresh start.

@@ -2,6 +2,7 @@
 #include "DemoObjects.h"
 
 #include "DemoState.h"
+#include "DemoTexts.h"
 
 namespace {
 
@@ -288,6 +289,7 @@ void BuildRemainingObjects(SDemoObjects& o, SDemoTables& tables)
     BuildZoomObjects(o);
     BuildStarTable(tables);
     BuildCreditsObjects(o);
+    tables.hiddenText = HiddenText();
     BuildHiddenPartObjects(o);
 }
 

@@ -22,7 +22,9 @@ const SPart& PartOf(int number)
         {SetUpCubeMorph, DrawCubeMorph},
         {SetUpCredits, DrawCreditsPart},
     };
-    // The hidden part (99) is selected like the others; it has no steps yet.
+    static const SPart kHidden = {StartHiddenPart, DrawHiddenPart};
+    if (number == kHiddenPart)
+        return kHidden;
     return number >= 1 && number <= kLastPart ? kParts[number] : kNone;
 }
 

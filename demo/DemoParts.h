@@ -50,6 +50,15 @@ void DrawNamePlates(SDemo& demo);
 // Tunnel and box system.
 void SetUpTunnel(SDemo& demo);
 void DrawTunnel(SDemo& demo);
+// The orbiting box system of part 9, which the hidden part draws too: its turns about x, y and z, and
+// whether each box turns by the offset of the box before it (part 9) or by its own.
+struct SCubeSystemTurn {
+    float a1, a2, a3;
+};
+enum class ECubeOffset { CarriedFromPreviousBox, OwnBox };
+// Draws the 18 boxes with skyBox; offset is the last box's offset on return. The part 9 system also
+// carries four spark emitters on boxes 13 to 16.
+void DrawCubeSystem(SDemo& demo, const SCubeSystemTurn& turn, float& offset, ECubeOffset order, bool withSparks);
 // Greetings.
 void SetUpGreetings(SDemo& demo);
 void DrawGreetings(SDemo& demo);
@@ -59,6 +68,9 @@ void DrawZoom(SDemo& demo);
 // Credits.
 void SetUpCredits(SDemo& demo);
 void DrawCreditsPart(SDemo& demo);
+// The hidden part: the switch to the second music, then the key-driven toy.
+void StartHiddenPart(SDemo& demo);
+void DrawHiddenPart(SDemo& demo);
 
 // Follows a path: its current position and orientation into px ... pc.
 void ReadPath(CMove& path, SScratch& scratch);

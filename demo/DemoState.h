@@ -97,6 +97,17 @@ struct SCreditsValues {
     float bannerAlpha = 1;
 };
 
+// Values of the hidden part (99): the effects the function keys fire, the jumping pixel and the
+// message's scroll position.
+struct SHiddenValues {
+    int titleEffect = 0;     // plane effect of the title, chosen with F5 to F8
+    float savoirAlpha = 0;   // the Space flash picture
+    float gridLevel = 0, trailLevel = 0, systemLevel = 0, toriLevel = 0;  // F1 to F4
+    float pixelHeight = 0;
+    float pixelStep = 0;     // change of the pixel's height per frame, fixed when the part starts
+    float hiddenScroll = 0;  // how far the message has moved left, in letter units
+};
+
 // A box of the star field: where it is, how it is turned and whether it is drawn as wires.
 struct SStar {
     float x, y, z, angle;
@@ -125,10 +136,11 @@ struct SScratch {
     SGreetingsValues greetings;
     SZoomValues zoom;
     SCreditsValues credits;
+    SHiddenValues hidden;
 };
 
 // Tables built at set-up: the fire of part 7, the tunnel rings and box system of part 9, the wheels and
-// the greetings line of part 11, the star field of part 15.
+// the greetings line of part 11, the star field of part 15, the hidden part's message.
 struct SDemoTables {
     static constexpr int kTunnelSlots = 280;
     static constexpr int kSystemBoxes = 18;
@@ -149,6 +161,7 @@ struct SDemoTables {
     SWheel wheels[kWheels];
     std::string greetingsText;
     SStar stars[kStars];
+    std::string hiddenText;
     std::string messageText;  // the label the parts format for the message lines
     float frozenZ = 0;        // now / 10 as part 9 last saw it
 };

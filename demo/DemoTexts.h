@@ -8,3 +8,9 @@
 constexpr int kGreetingsLetters = 221;
 constexpr int kGreetingsLength = 230;
 std::string GreetingsText();
+
+// The hidden part's message: one paragraph in Windows-1252 (its two e-acute letters are 0xE9, which the
+// bitmap font draws), then three nulls.
+constexpr int kHiddenMessageLetters = 1297;
+constexpr int kHiddenTextLength = 1300;
+std::string HiddenText();

@@ -24,6 +24,7 @@ BOOL CFarreachApp::InitInstance()
 
     CFarreachDlg dialog;
     ApplyScreenSettings(dialog);
+    dialog.m_DemoConfig.keyScript = m_keyScript;
     m_pMainWnd = &dialog;
     switch (m_options.mode) {
     case RunMode::Capture: RunCapture(dialog); break;

@@ -6,6 +6,7 @@
 #include "LaunchOptions.h"
 
 class CFarreachDlg;
+class CKeyScript;
 
 class CFarreachApp : public CWinApp {
 public:
@@ -14,6 +15,8 @@ public:
     BOOL InitInstance() override;
     // The command line's settings, given before the application starts.
     void SetOptions(const LaunchOptions& options);
+    // Keys to press during the run (kept by the caller until the application ends).
+    void SetKeyScript(CKeyScript* keys) { m_keyScript = keys; }
     // The program's exit status: 0, or 1 when an offline run could not write its files.
     int ExitCode() const { return m_exitCode; }
 
@@ -24,5 +27,6 @@ private:
     void RunBench(CFarreachDlg& dialog);
 
     LaunchOptions m_options;
+    CKeyScript* m_keyScript = nullptr;
     int m_exitCode = 0;
 };

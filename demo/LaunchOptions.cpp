@@ -64,6 +64,8 @@ void ParseValue(LaunchOptions& o, const std::string& option, const std::string& 
         o.captureDirectory = value, o.mode = RunMode::Capture;
     else if (option == "--bench-json")
         o.benchJson = value;
+    else if (option == "--input")
+        o.inputScript = value;
     else if (option == "--resolution") {
         if (!ParseSize(value, o.width, o.height))
             o.error = "malformed resolution '" + value + "' (use WxH, for example 1024x768)";
@@ -87,7 +89,7 @@ void ParseValue(LaunchOptions& o, const std::string& option, const std::string& 
 bool TakesValue(const std::string& option)
 {
     for (const char* name : {"--resolution", "--data", "--capture", "--fps", "--from", "--to", "--start", "--part",
-                             "--bench-json"})
+                             "--bench-json", "--input"})
         if (option == name)
             return true;
     return false;
@@ -201,6 +203,9 @@ std::string LaunchUsage(const char* program)
            "  --bench                 the capture's clock at 60 steps a second, drawn as fast as it can,\n"
            "                          no files: the loading time and frame times per part\n"
            "  --bench-json FILE       with --bench, also write the table as JSON\n"
+           "  --input FILE            hold keys at chosen moments of the demo: lines of\n"
+           "                          \"SECONDS down KEY\" and \"SECONDS up KEY\" with DirectInput key\n"
+           "                          names (LSHIFT, RCONTROL, 7, UP, F1, SPACE, ESCAPE ...)\n"
            "  --help                  this text\n";
 }
 

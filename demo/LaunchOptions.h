@@ -24,6 +24,7 @@ struct LaunchOptions {
     std::optional<double> startSeconds;  // live: start the music there
     std::optional<int> startPart;        // live: start at the start of this part
     std::string benchJson;          // --bench-json FILE
+    std::string inputScript;        // --input FILE: scripted keys
 };
 
 LaunchOptions ParseLaunchOptions(int argc, const char* const* argv);

@@ -135,36 +135,6 @@ void AdvanceAngle(float& angle, float step)
         angle = 0;
 }
 
-// Size and own offset of each box of the system: the centre, then rings of smaller boxes.
-void BoxLook(int box, float& size, float& offset)
-{
-    if (box == 0) {
-        size = 5;
-        offset = 0;
-    } else if (box <= 4) {
-        size = 3;
-        offset = -0.1f;
-    } else if (box <= 8) {
-        size = 1.5f;
-        offset = -0.2f;
-    } else {
-        size = 0.75f;
-        offset = -0.3f;
-    }
-}
-
-D3DXVECTOR3 TurnPoint(D3DXVECTOR3 p, const STunnelValues& t, float o)
-{
-    const float c = t.angle3 + o, a = t.angle1 + o, b = t.angle2 + o;
-    const float x1 = p.x * std::cos(c) - p.y * std::sin(c);
-    const float y1 = p.x * std::sin(c) + p.y * std::cos(c);
-    const float z2 = p.z * std::cos(a) - y1 * std::sin(a);
-    const float y2 = y1 * std::cos(a) + p.z * std::sin(a);
-    const float z3 = z2 * std::cos(b) - x1 * std::sin(b);
-    const float x3 = x1 * std::cos(b) + z2 * std::sin(b);
-    return D3DXVECTOR3(x3, y2, z3);
-}
-
 void DrawBoxSystem(SDemo& demo)
 {
     STunnelValues& t = demo.scratch.tunnel;
@@ -172,22 +142,7 @@ void DrawBoxSystem(SDemo& demo)
     AdvanceAngle(t.angle1, dt);
     AdvanceAngle(t.angle2, dt / 2);
     AdvanceAngle(t.angle3, 2 * dt);
-    CBoxObject& box = demo.objects.skyBox;
-    CParticleEmitter* sparks[4] = {&demo.objects.sparkEmitter1, &demo.objects.sparkEmitter2,
-                                   &demo.objects.sparkEmitter3, &demo.objects.sparkEmitter4};
-    for (int b = 0; b < SDemoTables::kSystemBoxes; ++b) {
-        const D3DXVECTOR3 p = TurnPoint(demo.tables.cubeSystem[b], t, t.offset);
-        float size = 0;
-        BoxLook(b, size, t.offset);
-        box.SetSize(size, size, size);
-        box.SetRotation(t.angle2 - t.offset, -t.angle1 - t.offset, t.angle3 - t.offset);
-        box.SetPosition(p.x, p.y, p.z);
-        box.Render();
-        if (b >= 13 && b <= 16) {
-            sparks[b - 13]->SetPos(p);
-            sparks[b - 13]->Render();
-        }
-    }
+    DrawCubeSystem(demo, {t.angle1, t.angle2, t.angle3}, t.offset, ECubeOffset::CarriedFromPreviousBox, true);
 }
 
 void ReadClockAgain(SDriverState& s)

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "FarreachApp.h"
+#include "KeyScript.h"
 
 CFarreachApp theApp;
 
@@ -17,6 +18,15 @@ int main(int argc, char** argv)
         return 2;
     }
     std::string error;
+    // The script is read before the working folder changes, so a relative path means what it says.
+    CKeyScript keys;
+    if (!options.inputScript.empty()) {
+        if (!keys.Load(options.inputScript, error)) {
+            fprintf(stderr, "farreach: --input %s\n", error.c_str());
+            return 2;
+        }
+        theApp.SetKeyScript(&keys);
+    }
     if (!EnterDataDirectory(options, argv[0], error)) {
         fprintf(stderr, "farreach: %s\n", error.c_str());
         return 1;
