@@ -147,6 +147,49 @@ TEST_F(CaptureTest, BadDataIsReportedByItsLoaderAndTheRunGoesOn)
     EXPECT_NE(run.errors.find("truncated"), std::string::npos) << run.errors;
 }
 
+std::string WriteScript(const std::string& path, const std::string& text)
+{
+    std::ofstream(path) << text;
+    return path;
+}
+
+TEST_F(CaptureTest, AnInputScriptOpensTheHiddenPartAndFiresItsEffectsTheSameWayEachTime)
+{
+    std::string script = "# the hidden part during the title, then F1 to F4 and Space\n";
+    for (const char* key : {"LSHIFT", "RCONTROL", "7", "8", "9", "UP", "DOWN"})
+        script += std::string("0.5 down ") + key + "\n0.6 up " + key + "\n";
+    script += "1.0 down F1\n1.0 up F1\n1.2 down F2\n1.2 up F2\n1.4 down F3\n1.4 up F3\n"
+              "1.6 down F4\n1.6 up F4\n1.8 down SPACE\n1.8 up SPACE\n";
+    const std::string keys = WriteScript(Folder("keys.txt"), script);
+    const std::string a = Folder("hidden_a"), b = Folder("hidden_b"), plain = Folder("hidden_plain");
+    const std::string span = " --fps 10 --to 2.5 --data " FARREACH_BUILD_DIR;
+    const SProgramRun run = RunFarreach("--capture " + a + span + " --input " + keys);
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.errors.find("Error"), std::string::npos) << run.errors;
+    ASSERT_EQ(RunFarreach("--capture " + b + span + " --input " + keys).status, 0);
+    ASSERT_EQ(RunFarreach("--capture " + plain + span).status, 0);
+    ASSERT_EQ(CountFrames(a), 25);
+    for (int i = 1; i <= 25; ++i)
+        EXPECT_EQ(ReadBytes(fs::path(a) / FrameName(i)), ReadBytes(fs::path(b) / FrameName(i))) << FrameName(i);
+    EXPECT_EQ(ReadBytes(fs::path(a) / FrameName(5)), ReadBytes(fs::path(plain) / FrameName(5)));
+    for (int i = 8; i <= 25; ++i)
+        EXPECT_NE(ReadBytes(fs::path(a) / FrameName(i)), ReadBytes(fs::path(plain) / FrameName(i))) << FrameName(i);
+}
+
+TEST_F(CaptureTest, AMalformedInputScriptIsRefusedWithItsLineNumber)
+{
+    const std::string keys = WriteScript(Folder("bad_keys.txt"), "1 down SPACE\n2 down SPACEBAR\n");
+    const std::string folder = Folder("never_written_keys");
+    SProgramRun run = RunFarreach("--capture " + folder + " --input " + keys);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.errors.find("farreach: --input " + keys + ": line 2: 'SPACEBAR' is not a key name"), std::string::npos)
+        << run.errors;
+    run = RunFarreach("--capture " + folder + " --input " + keys + ".missing");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.errors.find("cannot read the input script"), std::string::npos) << run.errors;
+    EXPECT_FALSE(fs::exists(folder));
+}
+
 TEST_F(CaptureTest, BadOptionsAreRefusedWithExitStatus2)
 {
     const std::string folder = Folder("never_written");

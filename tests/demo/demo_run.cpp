@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "effects/GlyphTable.h"
 #include "music/XmWriter.h"
 #include "platform_clock.h"
 #include "platform_hooks.h"
@@ -80,6 +81,7 @@ std::vector<SMessageBox> RunDemo(const std::string& music, CDemoRecorder& record
     config.observer = &recorder;
     config.startSeconds = settings.startSeconds;
     config.startPart = settings.startPart;
+    config.keyScript = settings.keyScript;
     RunScreen(ScreenSettings(), [&config] {
         CKeyboard keyboard;
         CMouse mouse;
@@ -93,7 +95,7 @@ std::vector<SMessageBox> RunDemo(const std::string& music, CDemoRecorder& record
     return boxes;
 }
 
-void HoldKeys(std::initializer_list<unsigned char> keys)
+void HoldKeys(const std::vector<unsigned char>& keys)
 {
     for (int key = 1; key < 256; ++key)
         platform::SetKeyHeld(static_cast<uint8_t>(key), false);
@@ -127,4 +129,28 @@ bool IsUniform(const std::vector<DWORD>& picture)
         if ((pixel & 0xFFFFFF) != (picture[0] & 0xFFFFFF))
             return false;
     return true;
+}
+
+std::vector<int> LettersWithoutGlyph(const std::string& text, int count)
+{
+    SGlyphRect glyphs[GLYPH_COUNT];
+    for (SGlyphRect& g : glyphs)
+        g = DEFAULT_GLYPH;
+    std::vector<int> missing;
+    if (!ReadGlyphTable(CString(FARREACH_BUILD_DIR "/Data/fonts.png"), glyphs))
+        return {-1};
+    for (int k = 0; k < count && k < static_cast<int>(text.size()); ++k) {
+        const unsigned char c = static_cast<unsigned char>(text[k]);
+        const SGlyphRect& g = glyphs[c];
+        const bool isDefault = g.u0 == DEFAULT_GLYPH.u0 && g.v0 == DEFAULT_GLYPH.v0 && g.u1 == DEFAULT_GLYPH.u1 &&
+                               g.v1 == DEFAULT_GLYPH.v1;
+        if (c == 0 || (c != ' ' && isDefault))
+            missing.push_back(k);
+    }
+    return missing;
+}
+
+std::vector<unsigned char> HiddenPartKeys()
+{
+    return {DIK_LSHIFT, DIK_RCONTROL, DIK_7, DIK_8, DIK_9, DIK_UP, DIK_DOWN};
 }

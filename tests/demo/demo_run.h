@@ -48,6 +48,7 @@ struct SDemoRunSettings {
     std::string dataRoot;  // the folder holding Data; empty: the build folder
     float startSeconds = 0;  // seeking, as the driver's configuration has it
     int startPart = 0;
+    CKeyScript* keyScript = nullptr;
 };
 
 // Plays the demo with music (a file path) until the recorder leaves the loop or Escape; returns the
@@ -56,11 +57,16 @@ std::vector<SMessageBox> RunDemo(const std::string& music, CDemoRecorder& record
                                  const SDemoRunSettings& settings = SDemoRunSettings());
 
 // Holds exactly the given DirectInput keys (every other key released).
-void HoldKeys(std::initializer_list<unsigned char> keys);
+void HoldKeys(const std::vector<unsigned char>& keys);
 
 // The last presented picture, A8R8G8B8 rows top first (read on the render thread).
 std::vector<DWORD> FrontBuffer();
 // True when every pixel of the picture has the same colour.
 bool IsUniform(const std::vector<DWORD>& picture);
+// Indexes of the first count letters of text that the demo's bitmap font has no glyph for (a space
+// draws blank and counts as covered; a null does not).
+std::vector<int> LettersWithoutGlyph(const std::string& text, int count);
+// The DirectInput keys of the hidden part's combination.
+std::vector<unsigned char> HiddenPartKeys();
 // A per-process file name in the temporary folder.
 std::string TempName(const std::string& leaf);

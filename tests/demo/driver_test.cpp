@@ -148,8 +148,10 @@ TEST(DemoDriver, TheHiddenPartCombinationAloneForcesSync99)
     }
     EXPECT_EQ(recorder.frames[15].state.keyState, demo_keys::kHiddenPartCombination);
     EXPECT_TRUE(recorder.frames[15].state.hiddenRequested);
-    EXPECT_EQ(recorder.frames[16].state.syncValue, 99);
+    // The hidden part's own frame then freezes the sync at 0.
     EXPECT_EQ(recorder.frames[16].state.currentPart, 99);
+    EXPECT_TRUE(recorder.frames[16].state.syncFrozen);
+    EXPECT_EQ(recorder.frames[16].state.syncValue, 0);
 }
 
 TEST(DemoDriver, WithoutMusicTheScreenStaysClearedAndEscapeEndsIt)
