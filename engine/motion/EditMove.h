@@ -67,6 +67,8 @@ public:
     int GetModifyMode() const { return m_nModifyMode; }
     bool IsPlaying() const { return m_bPlaying; }
     bool IsShowingTrajectory() const { return m_bShowTrajectory; }
+    // The same switch as F1, for programs that start with the trajectory shown.
+    void SetShowTrajectory(bool show) { m_bShowTrajectory = show; }
     bool IsFreeCamera() const { return m_bFreeCamera; }
     bool IsTimeFrozen() const { return m_bTimeFrozen; }
     float GetFrozenTime() const { return m_fFrozenTime; }
