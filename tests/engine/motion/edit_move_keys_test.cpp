@@ -31,11 +31,11 @@ TEST(EditMoveKeys, SpeedAndZoomChangeOncePerPressOfALoneKey)
         CMove path;
         AddSquare(path);
         CEditMove editor(path);
-        HoldOnly({DIK_F9});
+        HoldOnlyKeys({DIK_F9});
         for (int i = 0; i < 5; ++i)
             EditFrame(editor);
         afterHeld = path.GetSpeed(0);
-        HoldOnly({});
+        HoldOnlyKeys({});
         EditFrame(editor);
         Press(editor, {DIK_F9});
         afterSecond = path.GetSpeed(0);
@@ -248,7 +248,7 @@ TEST(EditMoveKeys, F7AddsAPointWhereTheCameraIs)
         CScreen::Instance().GetCameraPosition(start.x, start.y, start.z, startDirection.x, startDirection.y,
                                               startDirection.z);
         // Fly the free camera forward first, so the point is a new place.
-        HoldOnly({DIK_UP});
+        HoldOnlyKeys({DIK_UP});
         for (int i = 0; i < 3; ++i)
             EditFrame(editor, 0.5f);
         Press(editor, {DIK_F7});

@@ -10,19 +10,9 @@
 
 #include "motion/EditMove.h"
 #include "platform_clock.h"
-#include "platform_hooks.h"
 #include "screen_run.h"
 
 namespace edit_move_test {
-
-// Releases every key, then holds exactly these (DirectInput scan codes).
-inline void HoldOnly(std::initializer_list<uint8_t> keys)
-{
-    for (int key = 1; key < 256; ++key)
-        platform::SetKeyHeld(static_cast<uint8_t>(key), false);
-    for (uint8_t key : keys)
-        platform::SetKeyHeld(key, true);
-}
 
 // One frame: the clock moves by seconds after the frame has sampled it, so a time the editor sets
 // during the frame is exactly the next frame's time.
@@ -38,9 +28,9 @@ inline void EditFrame(CEditMove& editor, float seconds = 0.1f)
 // The keys held for one frame, then released for one.
 inline void Press(CEditMove& editor, std::initializer_list<uint8_t> keys)
 {
-    HoldOnly(keys);
+    HoldOnlyKeys(keys);
     EditFrame(editor);
-    HoldOnly({});
+    HoldOnlyKeys({});
     EditFrame(editor);
 }
 
@@ -50,11 +40,11 @@ inline void RunEditor(const std::function<void()>& body, ScreenSettings settings
     RunScreen(settings, [&] {
         platform::UseVirtualClock(0.0);
         platform::AdvanceVirtualClock(1.0);
-        HoldOnly({});
+        HoldOnlyKeys({});
         CScreen::Instance().BeginScene(true);
         CScreen::Instance().EndScene(true);
         body();
-        HoldOnly({});
+        HoldOnlyKeys({});
         platform::UseSystemClock();
     });
 }

@@ -60,21 +60,21 @@ TEST(EditMoveView, TFreezesTheClockZAndXScrubItAndRRestartsIt)
         for (int i = 0; i < 3; ++i)
             EditFrame(editor);
         beforeFreeze = screen.GetTickCount();
-        HoldOnly({DIK_T});
+        HoldOnlyKeys({DIK_T});
         EditFrame(editor);
         atFreeze = screen.GetTickCount();
-        HoldOnly({});
+        HoldOnlyKeys({});
         for (int i = 0; i < 3; ++i) {
             EditFrame(editor);
             frozen.push_back(screen.GetTickCount());
         }
-        HoldOnly({DIK_X});
+        HoldOnlyKeys({DIK_X});
         for (int i = 0; i < 5; ++i)
             EditFrame(editor);
-        HoldOnly({DIK_Z});
+        HoldOnlyKeys({DIK_Z});
         for (int i = 0; i < 2; ++i)
             EditFrame(editor);
-        HoldOnly({});
+        HoldOnlyKeys({});
         EditFrame(editor);
         scrubbed.push_back(screen.GetTickCount());
         EditFrame(editor);
