@@ -153,8 +153,11 @@ void CReferenceScene::Render(CMove& path)
     m_Sky.Render();
     screen.ClearZ();
     m_Ground.Render();
-    if (m_pModel) {
-        m_pModel->SetDirection(path);
-        m_pModel->Render();
-    }
+    if (!m_pModel)
+        return;
+    // The sun lights the model only, so that the editor's markers drawn after it keep their colours.
+    m_Light.Enable(1);
+    m_pModel->SetDirection(path);
+    m_pModel->Render();
+    m_Light.Enable(0);
 }

@@ -19,7 +19,7 @@ public:
     CReferenceScene& operator=(const CReferenceScene&) = delete;
     ~CReferenceScene();
 
-    // Draws the scene, the model where the path is now.
+    // Draws the scene, the model where the path is now, and leaves the sun off.
     void Render(CMove& path);
 
 private:
