@@ -1,14 +1,11 @@
 // The pathedit program as a user runs it: its exit codes and messages, and a path file it cannot
 // read left as it was.
-#include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "pathedit_test_folder.h"
 
 namespace {
 
@@ -34,26 +31,7 @@ SRun RunProgram(const std::string& arguments, const std::string& directory)
     return run;
 }
 
-std::string ReadFile(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-class PathEditProgram : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/pathedit_program_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_dir = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-
-    std::filesystem::path m_dir;
-};
+using PathEditProgram = PathEditFolderTest;
 
 TEST_F(PathEditProgram, BadOptionsExitWith2AndNameTheOption)
 {
@@ -87,7 +65,7 @@ TEST_F(PathEditProgram, AnUnreadablePathFileIsReportedAndLeftAsItWas)
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_NE(run.output.find("The path file broken.txt is not a path file that can be read"), std::string::npos)
         << run.output;
-    EXPECT_EQ(ReadFile(m_dir / "broken.txt"), text);
+    EXPECT_EQ(ReadWholeFile(m_dir / "broken.txt"), text);
 }
 
 TEST_F(PathEditProgram, AScreenshotRunWritesTheLastFrame)
@@ -100,7 +78,7 @@ TEST_F(PathEditProgram, AScreenshotRunWritesTheLastFrame)
                                     model + "' --screenshot shot.png",
                                 m_dir);
     EXPECT_EQ(run.exitCode, 0) << run.output;
-    const std::string png = ReadFile(m_dir / "shot.png");
+    const std::string png = ReadWholeFile(m_dir / "shot.png");
     ASSERT_GT(png.size(), 24u);
     EXPECT_EQ(png.substr(1, 3), "PNG");
     // The IHDR's width and height, big-endian.

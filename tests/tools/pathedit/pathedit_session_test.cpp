@@ -1,15 +1,11 @@
 // A pathedit session on the screen: the path file loaded, written only by RETURN, an unreadable file
 // kept until then, and Escape ending the session.
 #include <dinput.h>
-#include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "PathEditSession.h"
+#include "pathedit_test_folder.h"
 #include "screen_run.h"
 
 namespace {
@@ -23,25 +19,14 @@ const std::string kSecondPoint =
     "12.000000\n0.500000\n";
 const std::string kTwoPoints = "2\n3\n0\n" + kFirstPoint + kSecondPoint;
 
-std::string ReadFile(const std::string& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-class PathEditSession : public ::testing::Test {
+class PathEditSession : public PathEditFolderTest {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/pathedit_session_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_dir = pattern;
-        m_options.pathFile = m_dir + "/path.txt";
+        PathEditFolderTest::SetUp();
+        m_options.pathFile = (m_dir / "path.txt").string();
         m_options.windowed = true;
     }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
 
     // Runs a session for a few frames with the keys held in the frames between.
     void RunSession(const std::function<void(CPathEditSession&)>& body)
@@ -64,7 +49,6 @@ protected:
         session.Frame();
     }
 
-    std::string m_dir;
     SPathEditOptions m_options;
 };
 
@@ -82,7 +66,7 @@ TEST_F(PathEditSession, AFileIsLoadedAndWrittenBackByReturn)
             session.Frame();
         Press(session, {DIK_F4});
         afterF4 = session.Path().GetNumberPoints();
-        beforeReturn = ReadFile(m_options.pathFile);
+        beforeReturn = ReadWholeFile(m_options.pathFile);
         Press(session, {DIK_RETURN});
     });
     EXPECT_EQ(loaded, 2);
@@ -91,7 +75,7 @@ TEST_F(PathEditSession, AFileIsLoadedAndWrittenBackByReturn)
     EXPECT_EQ(afterF4, 3);
     EXPECT_EQ(beforeReturn, kTwoPoints);
     // F4 closed the loop with a copy of the first point.
-    EXPECT_EQ(ReadFile(m_options.pathFile), "3\n3\n0\n" + kFirstPoint + kSecondPoint + kFirstPoint);
+    EXPECT_EQ(ReadWholeFile(m_options.pathFile), "3\n3\n0\n" + kFirstPoint + kSecondPoint + kFirstPoint);
 }
 
 TEST_F(PathEditSession, AnUnreadableFileStartsEmptyAndIsWrittenOverOnlyByReturn)
@@ -107,14 +91,14 @@ TEST_F(PathEditSession, AnUnreadableFileStartsEmptyAndIsWrittenOverOnlyByReturn)
         message = CScreen::Instance().GetMessageLine(6).str();
         for (int i = 0; i < 3; ++i)
             session.Frame();
-        afterFrames = ReadFile(m_options.pathFile);
+        afterFrames = ReadWholeFile(m_options.pathFile);
         Press(session, {DIK_RETURN});
     });
     EXPECT_TRUE(unreadable);
     EXPECT_EQ(points, 0);
     EXPECT_NE(message.find("RETURN writes over it"), std::string::npos) << message;
     EXPECT_EQ(afterFrames, broken);
-    EXPECT_EQ(ReadFile(m_options.pathFile), "0\n1\n1\n");
+    EXPECT_EQ(ReadWholeFile(m_options.pathFile), "0\n1\n1\n");
 }
 
 TEST_F(PathEditSession, ANewFileIsMadeByReturnAndEscapeEndsTheSession)
@@ -135,7 +119,7 @@ TEST_F(PathEditSession, ANewFileIsMadeByReturnAndEscapeEndsTheSession)
     EXPECT_TRUE(frameBefore);
     EXPECT_FALSE(existedAfterFrames);
     EXPECT_FALSE(frameWithEscape);
-    const std::string written = ReadFile(m_options.pathFile);
+    const std::string written = ReadWholeFile(m_options.pathFile);
     EXPECT_EQ(written.substr(0, 6), "1\n1\n1\n");
 }
 
