@@ -197,4 +197,38 @@ TEST(EditMoveView, TrajectoryMarkersAreDrawnWhereThePathRuns)
     EXPECT_GT(secondSegment.g, secondSegment.r + 60);
 }
 
+// With the trajectory shown, a camera path's camera is marked by a box where the path is now; a path
+// that is not a camera's shows only its curve there.
+TEST(EditMoveView, ABoxMarksTheCameraOfACameraPath)
+{
+    SRgb camera{}, plain{};
+    RunEditor([&] {
+        CMove path;
+        CEditMove editor(path);
+        EditFrame(editor);
+        EditFrame(editor);
+        D3DXVECTOR3 eye, forward, right;
+        CScreen::Instance().GetCameraPosition(eye.x, eye.y, eye.z, forward.x, forward.y, forward.z);
+        const D3DXVECTOR3 up(0, 1, 0);
+        D3DXVec3Cross(&right, &up, &forward);
+        D3DXVec3Normalize(&right, &right);
+        D3DXVec3Normalize(&forward, &forward);
+        AddPoint(path, eye + forward * 15.0f - right * 5.0f, right);
+        AddPoint(path, eye + forward * 15.0f + right * 5.0f, right);
+        path.Stop();
+        path.SetAsCamera(true);
+        Press(editor, {DIK_F1});
+        const SMoveSample now = CurrentSample(path);
+        camera = PixelAt(now.position);
+        path.SetAsCamera(false);
+        EditFrame(editor);
+        plain = PixelAt(now.position);
+    });
+    // The curve's first segment is dark purple; the box is lit grey.
+    EXPECT_GT(plain.r, plain.g + 30);
+    EXPECT_GT(camera.g, 40) << camera.r << " " << camera.g << " " << camera.b;
+    EXPECT_NEAR(camera.r, camera.g, 12);
+    EXPECT_NEAR(camera.g, camera.b, 12);
+}
+
 }  // namespace
