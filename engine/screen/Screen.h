@@ -86,6 +86,8 @@ public:
     void SetAmbientLight(int on);
     void SetBackgroundColor(DWORD color);
     void DisplayMessage(CString text, int line);
+    // The text of a message line; empty for a line outside 0 .. 7.
+    CString GetMessageLine(int line);
     void RegisterObject(CObjects& object);
     void UnregisterObject(CObjects& object);
     // How many objects are registered now (initialised and not cleaned up).

@@ -138,6 +138,8 @@ void CScreen::DisplayMessage(CString text, int line)
         m_strMessages[line] = text;
 }
 
+CString CScreen::GetMessageLine(int line) { return line >= 0 && line < 8 ? m_strMessages[line] : CString(); }
+
 void CScreen::RegisterObject(CObjects& object) { m_ObjectList.AddTail(&object); }
 
 int CScreen::GetRegisteredObjectCount() { return m_ObjectList.GetCount(); }

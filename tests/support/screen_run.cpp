@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform_hooks.h"
 #include "win32_internal.h"
 
 void RunScreen(const ScreenSettings& settings, std::function<void()> body)
@@ -37,6 +38,14 @@ void PressKey(HWND window, int scancode, int keycode)
 {
     PushKeyEvent(window, scancode, keycode, true);
     PushKeyEvent(window, scancode, keycode, false);
+}
+
+void HoldOnlyKeys(std::initializer_list<uint8_t> keys)
+{
+    for (int key = 1; key < 256; ++key)
+        platform::SetKeyHeld(static_cast<uint8_t>(key), false);
+    for (uint8_t key : keys)
+        platform::SetKeyHeld(key, true);
 }
 
 void PressCloseBox(HWND window)

@@ -1,7 +1,9 @@
 // Runs a display run of the screen singleton with a listener made of a function, headless.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <initializer_list>
 
 #include "screen/Screen.h"
 
@@ -28,6 +30,9 @@ void RunScreen(const ScreenSettings& settings, std::function<void()> body);
 
 // Pushes the SDL events of a key press and release into the screen window.
 void PressKey(HWND window, int scancode, int keycode);
+// Releases every key of the keyboard state the input readers poll, then holds exactly these
+// (DirectInput scan codes).
+void HoldOnlyKeys(std::initializer_list<uint8_t> keys);
 // Pushes the close box's event.
 void PressCloseBox(HWND window);
 // The colour of the last presented picture at a pixel, as A8R8G8B8 (read on the render thread).
