@@ -1,5 +1,17 @@
 #include "DemoTexts.h"
 
+namespace {
+
+// The letters, then nulls up to the scroller's length: they draw as empty letters.
+std::string WithNulls(const char* letters, int length)
+{
+    std::string text(letters);
+    text.resize(static_cast<size_t>(length), '\0');
+    return text;
+}
+
+}  // namespace
+
 std::string GreetingsText()
 {
     static const char kLine[] =
@@ -7,9 +19,7 @@ std::string GreetingsText()
         "Quarzline . Nebulite . Saltwave . Drift Engine . Lumen Kiln . Ferrocrate . Sunny Vectors . "
         "Glasswing . Tidal Bit . Oktarhythm .......";
     static_assert(sizeof(kLine) - 1 == kGreetingsLetters, "the greetings line has its fixed length");
-    std::string text(kLine);
-    text.append(kGreetingsLength - kGreetingsLetters, '\0');
-    return text;
+    return WithNulls(kLine, kGreetingsLength);
 }
 
 std::string HiddenText()
@@ -30,7 +40,5 @@ std::string HiddenText()
         "? - Oui, mais le texte ne recommence pas ! - Non, il ne recommence jamais. - Jamais ? - Jamais. "
         "- Dommage ... - Bon, salut ! .....";
     static_assert(sizeof(kMessage) - 1 == kHiddenMessageLetters, "the hidden message has its fixed length");
-    std::string text(kMessage);
-    text.append(kHiddenTextLength - kHiddenMessageLetters, '\0');
-    return text;
+    return WithNulls(kMessage, kHiddenTextLength);
 }
