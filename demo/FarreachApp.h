@@ -6,6 +6,9 @@
 #include "LaunchOptions.h"
 
 class CFarreachDlg;
+class CScratchFolder;
+class CVideoEncoder;
+struct SCaptureSettings;
 
 class CFarreachApp : public CWinApp {
 public:
@@ -22,6 +25,9 @@ private:
     void RunLive(CFarreachDlg& dialog);
     void RunCapture(CFarreachDlg& dialog);
     void RunBench(CFarreachDlg& dialog);
+    bool StartVideo(CVideoEncoder& video, CScratchFolder& scratch, SCaptureSettings& settings, std::string& error);
+    // Reports a failed offline run; the program then ends with status 1.
+    void Fail(const std::string& error);
 
     LaunchOptions m_options;
     int m_exitCode = 0;
