@@ -166,7 +166,9 @@ bool CVideoEncoder::Finish(const std::string& wavPath, std::string& error)
     const pid_t muxer = SpawnFfmpeg(arguments, nullptr);
     const bool muxed = muxer > 0 && WaitFor(muxer);
     remove(m_pictureFile.c_str());
-    if (!muxed)
+    if (!muxed) {
+        remove(m_settings.file.c_str());
         error = "ffmpeg could not put the picture and " + wavPath + " into " + m_settings.file;
+    }
     return muxed;
 }

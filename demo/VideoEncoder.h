@@ -31,7 +31,7 @@ public:
     // Hands one frame of width x height RGB rows to ffmpeg. False when ffmpeg stopped taking them.
     bool WriteFrame(const std::vector<unsigned char>& rgb, int width, int height);
     // Ends the picture stream, waits for ffmpeg and muxes the picture with the audio file.
-    // False (with a reason) when either step fails; the half-made picture file is removed.
+    // False (with a reason) when either step fails; no half-made file is left.
     bool Finish(const std::string& wavPath, std::string& error);
 
 private:

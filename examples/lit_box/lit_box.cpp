@@ -16,11 +16,9 @@ struct CLitBox : CScreenListener {
         box.Init();
         box.SetSize(2.0f, 2.0f, 2.0f);
         box.SetColor({1.0f, 0.5f, 0.2f, 1.0f}, 0);
-        box.SetLighting(true);
         CLight light;
         light.SetRotation(0.4f, -0.6f, 0.7f);
         light.Init();
-        screen.SetAmbientColor({0.15f, 0.15f, 0.2f, 1.0f});
         screen.SetCamera(0, 0, -6, 0, 0, 1);
         for (int frame = 0; frames < 0 || frame < frames; ++frame) {
             box.SetRotation(screen.GetTickCount(), 0.5f, 0.0f);
@@ -37,12 +35,8 @@ int main(int argc, char** argv)
 {
     CLitBox scene;
     scene.frames = argc > 1 ? atoi(argv[1]) : -1;
-    CScreen& screen = CScreen::Instance();
-    screen.SetListener(scene);
-    screen.SetFullscreen(false);
-    screen.SetResolution(RES_640x480);
-    screen.ViewInfo(false);
-    screen.SetTitle("Varnix - lit box");
-    screen.Display();
+    CScreen::Instance().SetListener(scene);
+    CScreen::Instance().SetFullscreen(false);
+    CScreen::Instance().Display();
     return 0;
 }

@@ -12,6 +12,7 @@
 #include <iterator>
 
 #include "demo_run.h"
+#include "program_output.h"
 
 namespace fs = std::filesystem;
 
@@ -186,17 +187,7 @@ TEST_F(CaptureTest, AVideoWithoutFfmpegSaysSoAndWritesNothing)
     EXPECT_FALSE(fs::exists(video));
 }
 
-std::string CommandOutput(const std::string& command)
-{
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[65536];
-    for (size_t n; pipe && (n = fread(buffer, 1, sizeof(buffer), pipe)) > 0;)
-        output.append(buffer, n);
-    if (pipe)
-        pclose(pipe);
-    return output;
-}
+std::string CommandOutput(const std::string& command) { return RunForOutput(command).text; }
 
 // The mean difference of two pictures of the same size, as 8-bit RGB bytes.
 double MeanDifference(const std::string& a, const std::string& b)

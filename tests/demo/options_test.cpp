@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <regex>
 #include <set>
@@ -13,6 +12,7 @@
 #include "DataFolder.h"
 #include "LaunchOptions.h"
 #include "demo_run.h"
+#include "program_output.h"
 
 namespace fs = std::filesystem;
 
@@ -24,21 +24,9 @@ LaunchOptions Parse(std::vector<const char*> args)
     return ParseLaunchOptions(static_cast<int>(args.size()), args.data());
 }
 
-std::string ProgramOutput(const std::string& command)
-{
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    for (size_t n; pipe && (n = fread(buffer, 1, sizeof(buffer), pipe)) > 0;)
-        output.append(buffer, n);
-    if (pipe)
-        pclose(pipe);
-    return output;
-}
-
 TEST(LaunchOptionTable, HelpListsEveryOptionTheParserTakesWithItsDefault)
 {
-    const std::string usage = ProgramOutput(FARREACH_PROGRAM " --help");
+    const std::string usage = RunForOutput(FARREACH_PROGRAM " --help").text;
     ASSERT_EQ(usage, LaunchUsage(FARREACH_PROGRAM));
     // The help's wrapped lines joined again.
     const std::string joined = std::regex_replace(usage, std::regex("\n {20,}"), " ");

@@ -1,13 +1,11 @@
 // datagen's command line: --help shows every option the parser takes, the program answers --help
 // with it, and refusals name what was wrong.
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <regex>
 
 #include "DatagenOptions.h"
+#include "program_output.h"
 
 namespace {
 
@@ -33,14 +31,9 @@ TEST(DatagenOptions, HelpListsEveryOptionTheParserTakes)
     for (const auto& option : datagen::OptionTable())
         EXPECT_NE(usage.find(option.name), std::string::npos) << option.name;
 
-    FILE* pipe = popen(DATAGEN_PROGRAM " --help", "r");
-    std::string printed;
-    char buffer[4096];
-    for (size_t n; pipe && (n = fread(buffer, 1, sizeof(buffer), pipe)) > 0;)
-        printed.append(buffer, n);
-    const int status = pipe ? pclose(pipe) : -1;
-    EXPECT_EQ(printed, usage);
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    const SProgramOutput help = RunForOutput(DATAGEN_PROGRAM " --help");
+    EXPECT_EQ(help.text, usage);
+    EXPECT_EQ(help.status, 0);
 }
 
 TEST(DatagenOptions, OneTaskAtATimeAndRefusalsNameTheirOption)
@@ -61,8 +54,7 @@ TEST(DatagenOptions, OneTaskAtATimeAndRefusalsNameTheirOption)
     datagen::Options folders;
     EXPECT_NE(Parse({"a", "b"}, folders).find("one folder"), std::string::npos);
 
-    const int status = system(DATAGEN_PROGRAM " --sheet 2>/dev/null");
-    EXPECT_EQ(WEXITSTATUS(status), 2);
+    EXPECT_EQ(RunForOutput(DATAGEN_PROGRAM " --sheet 2>/dev/null").status, 2);
 }
 
 }  // namespace
