@@ -9,6 +9,7 @@
 #include "DemoParts.h"
 #include "FramePng.h"
 #include "OfflineClock.h"
+#include "VideoEncoder.h"
 #include "platform_music.h"
 
 namespace {
@@ -58,16 +59,36 @@ bool CCaptureRun::OnFramePresented(SDemo& demo)
         return false;
     }
     if (state.now >= m_settings.from) {
-        char name[32];
-        snprintf(name, sizeof(name), "/frame_%06d.png", m_written + 1);
-        if (!SaveFrontBufferPng(m_settings.directory + name)) {
-            m_failure = "cannot write " + m_settings.directory + name;
+        if (!KeepFrame()) {
             StopAudio();
             return false;
         }
         ++m_written;
     }
     ShowProgress(state);
+    return true;
+}
+
+// Writes the presented frame as the next PNG file and hands it to the video; false (with the
+// failure noted) when either fails.
+bool CCaptureRun::KeepFrame()
+{
+    std::vector<unsigned char> rgb;
+    int width = 0, height = 0;
+    char name[32];
+    snprintf(name, sizeof(name), "/frame_%06d.png", m_written + 1);
+    if (!ReadFrontBuffer(rgb, width, height)) {
+        m_failure = "cannot read the presented frame " + std::to_string(m_written + 1);
+        return false;
+    }
+    if (m_settings.writeFrames && !WriteRgbPng(m_settings.directory + name, rgb, width, height)) {
+        m_failure = "cannot write " + m_settings.directory + name;
+        return false;
+    }
+    if (m_settings.video && !m_settings.video->WriteFrame(rgb, width, height)) {
+        m_failure = "ffmpeg stopped taking frames at frame " + std::to_string(m_written + 1);
+        return false;
+    }
     return true;
 }
 

@@ -6,8 +6,12 @@
 
 #include "DemoObserver.h"
 
+class CVideoEncoder;
+
 struct SCaptureSettings {
-    std::string directory;
+    std::string directory;          // where audio.wav (and the frames) go
+    bool writeFrames = true;        // the frames as DIR/frame_000001.png ...
+    CVideoEncoder* video = nullptr; // also hands each frame to this video
     double fps = 60;
     double from = 0;
     double to = 0;  // exclusive: the first frame at or after it ends the run
@@ -31,6 +35,7 @@ public:
 
 private:
     void StopAudio();
+    bool KeepFrame();
     void ShowProgress(const SDriverState& state);
 
     SCaptureSettings m_settings;

@@ -7,7 +7,9 @@
 #include "FarreachDlg.h"
 #include "LiveRun.h"
 #include "OfflineClock.h"
+#include "ScratchFolder.h"
 #include "SeekPlan.h"
+#include "VideoEncoder.h"
 
 CFarreachApp::CFarreachApp() : CWinApp(nullptr)
 {
@@ -84,24 +86,58 @@ void CFarreachApp::RunCapture(CFarreachDlg& dialog)
 {
     SCaptureSettings settings;
     settings.directory = m_options.captureDirectory;
+    settings.writeFrames = !m_options.captureDirectory.empty();
     settings.fps = m_options.fps.value_or(60);
     settings.from = m_options.from.value_or(0);
     settings.to = m_options.to ? *m_options.to : DefaultSpanEnd();
-    CCaptureRun capture(settings);
+    CVideoEncoder video;
+    CScratchFolder scratch;
     std::string error;
-    if (!capture.Prepare(error)) {
-        fprintf(stderr, "farreach: %s\n", error.c_str());
-        m_exitCode = 1;
-        return;
-    }
+    if (!m_options.videoFile.empty() && !StartVideo(video, scratch, settings, error))
+        return Fail(error);
+    CCaptureRun capture(settings);
+    if (!capture.Prepare(error))
+        return Fail(error);
     dialog.m_DemoConfig.observer = &capture;
     dialog.StartDemo();
-    if (!capture.Failure().empty()) {
-        fprintf(stderr, "farreach: %s\n", capture.Failure().c_str());
-        m_exitCode = 1;
-        return;
+    if (!capture.Failure().empty())
+        return Fail(capture.Failure());
+    if (settings.video && !video.Finish(settings.directory + "/audio.wav", error))
+        return Fail(error);
+    if (settings.writeFrames)
+        fprintf(stderr, "farreach: %d frames and audio.wav in %s\n", capture.FramesWritten(), settings.directory.c_str());
+    if (settings.video)
+        fprintf(stderr, "farreach: %d frames and their music in %s\n", capture.FramesWritten(),
+                m_options.videoFile.c_str());
+}
+
+// A video keeps its audio.wav in the capture folder, or in a scratch folder without one.
+bool CFarreachApp::StartVideo(CVideoEncoder& video, CScratchFolder& scratch, SCaptureSettings& settings,
+                              std::string& error)
+{
+    if (!CVideoEncoder::FindFfmpeg(error))
+        return false;
+    if (settings.directory.empty()) {
+        if (!scratch.Make(error))
+            return false;
+        settings.directory = scratch.Path();
     }
-    fprintf(stderr, "farreach: %d frames and audio.wav in %s\n", capture.FramesWritten(), settings.directory.c_str());
+    SVideoSettings video_settings;
+    video_settings.file = m_options.videoFile;
+    video_settings.width = m_options.width > 0 ? m_options.width : 640;  // the offline runs' default size
+    video_settings.height = m_options.width > 0 ? m_options.height : 480;
+    video_settings.fps = settings.fps;
+    video_settings.wide = m_options.videoWide;
+    if (!video.Start(video_settings, error))
+        return false;
+    settings.video = &video;
+    return true;
+}
+
+void CFarreachApp::Fail(const std::string& error)
+{
+    fprintf(stderr, "farreach: %s\n", error.c_str());
+    m_exitCode = 1;
 }
 
 void CFarreachApp::RunBench(CFarreachDlg& dialog)

@@ -7,6 +7,9 @@
 
 class CFarreachDlg;
 class CKeyScript;
+class CScratchFolder;
+class CVideoEncoder;
+struct SCaptureSettings;
 
 class CFarreachApp : public CWinApp {
 public:
@@ -25,6 +28,9 @@ private:
     void RunLive(CFarreachDlg& dialog);
     void RunCapture(CFarreachDlg& dialog);
     void RunBench(CFarreachDlg& dialog);
+    bool StartVideo(CVideoEncoder& video, CScratchFolder& scratch, SCaptureSettings& settings, std::string& error);
+    // Reports a failed offline run; the program then ends with status 1.
+    void Fail(const std::string& error);
 
     LaunchOptions m_options;
     CKeyScript* m_keyScript = nullptr;

@@ -8,8 +8,6 @@
 
 #include "screen/Screen.h"
 
-namespace {
-
 bool ReadFrontBuffer(std::vector<unsigned char>& rgb, int& width, int& height)
 {
     CScreen& screen = CScreen::Instance();
@@ -40,7 +38,7 @@ bool ReadFrontBuffer(std::vector<unsigned char>& rgb, int& width, int& height)
     return read;
 }
 
-bool WritePng(const std::string& path, const std::vector<unsigned char>& rgb, int width, int height)
+bool WriteRgbPng(const std::string& path, const std::vector<unsigned char>& rgb, int width, int height)
 {
     FILE* file = fopen(path.c_str(), "wb");
     if (!file)
@@ -64,11 +62,9 @@ bool WritePng(const std::string& path, const std::vector<unsigned char>& rgb, in
     return fclose(file) == 0 && ok;
 }
 
-}  // namespace
-
 bool SaveFrontBufferPng(const std::string& path)
 {
     std::vector<unsigned char> rgb;
     int width = 0, height = 0;
-    return ReadFrontBuffer(rgb, width, height) && WritePng(path, rgb, width, height);
+    return ReadFrontBuffer(rgb, width, height) && WriteRgbPng(path, rgb, width, height);
 }

@@ -2,7 +2,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-// Reads the front buffer of the screen's device and writes it as an 8-bit RGB PNG. The bytes depend
-// only on the picture. False when the picture cannot be read or the file written.
+// The front buffer as 8-bit RGB rows, top first. False when it cannot be read.
+bool ReadFrontBuffer(std::vector<unsigned char>& rgb, int& width, int& height);
+// Writes 8-bit RGB rows as a PNG file; the bytes depend only on the picture.
+bool WriteRgbPng(const std::string& path, const std::vector<unsigned char>& rgb, int width, int height);
+// The front buffer written as a PNG file. False when it cannot be read or written.
 bool SaveFrontBufferPng(const std::string& path);

@@ -4,6 +4,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "options/CommandLine.h"
 
 enum class RunMode { Live, Capture, Bench };
 
@@ -25,11 +28,14 @@ struct LaunchOptions {
     std::optional<int> startPart;        // live: start at the start of this part
     std::string benchJson;          // --bench-json FILE
     std::string inputScript;        // --input FILE: scripted keys
+    bool bench = false;             // --bench given
+    std::string videoFile;          // --video FILE.mp4
+    bool videoWide = false;         // --video-aspect 16:9
 };
+
+// Every option the program takes; ParseLaunchOptions and LaunchUsage are both made from it.
+const std::vector<cmdline::Option<LaunchOptions>>& LaunchOptionTable();
 
 LaunchOptions ParseLaunchOptions(int argc, const char* const* argv);
 // The text of --help.
 std::string LaunchUsage(const char* program);
-// Changes to the folder that holds Data: the one asked for, else the working directory if it holds
-// Data, else the program's own folder. Returns false (with a reason) when the asked folder is missing.
-bool EnterDataDirectory(const LaunchOptions& options, const char* argv0, std::string& error);

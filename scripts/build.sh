@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Configures and builds everything into build/ (or $BUILD_DIR).
+# Installs the Debian packages that are missing, then configures and builds everything into build/
+# (or $BUILD_DIR).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/packages.sh"
 build=${BUILD_DIR:-$root/build}
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} >/dev/null
 cmake --build "$build" -j "$(nproc)"

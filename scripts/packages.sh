@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, where they are missing.
+# Packages named on the command line are added, for what only some want:
+#   scripts/packages.sh ffmpeg     # for farreach --video
 set -euo pipefail
 
 PACKAGES=(
@@ -11,6 +13,7 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth sox
+  "$@"
 )
 
 missing=()

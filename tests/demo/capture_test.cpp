@@ -5,11 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "demo_run.h"
+#include "program_output.h"
 
 namespace fs = std::filesystem;
 
@@ -20,12 +23,12 @@ struct SProgramRun {
     std::string errors;
 };
 
-// Runs farreach headless with the build folder's Data unless args name another.
-SProgramRun RunFarreach(const std::string& args)
+// Runs farreach headless; before, a shell prefix ("cd DIR &&", "VAR=value") where one is given.
+SProgramRun RunFarreach(const std::string& args, const std::string& before = "")
 {
     const std::string errorFile = TempName("stderr.txt");
-    const std::string command = "SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy " FARREACH_PROGRAM " " + args +
-                                " > /dev/null 2> " + errorFile;
+    const std::string command = before + " SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy " FARREACH_PROGRAM " " +
+                                args + " > /dev/null 2> " + errorFile;
     const int raw = system(command.c_str());
     SProgramRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -197,13 +200,75 @@ TEST_F(CaptureTest, BadOptionsAreRefusedWithExitStatus2)
                                     "--capture " + folder + " --resolution 1280x720",
                                     "--capture " + folder + " --resolution 640x", std::string("--from 3"),
                                     "--capture " + folder + " --from 3 --to 2", std::string("--part 16"),
-                                    "--capture " + folder + " --bench", std::string("--bench-json x.json")}) {
+                                    "--capture " + folder + " --bench", std::string("--bench-json x.json"),
+                                    std::string("--video-aspect 5:4"), std::string("--data /nonexistent/folder")}) {
         const SProgramRun run = RunFarreach(args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_NE(run.errors.find("farreach: "), std::string::npos) << args;
         EXPECT_NE(run.errors.find("Usage: "), std::string::npos) << args;
     }
     EXPECT_FALSE(fs::exists(folder));
+}
+
+TEST_F(CaptureTest, OutputFoldersAreTakenFromWhereTheProgramStarted)
+{
+    const std::string root = Folder("started_here");
+    fs::create_directories(root);
+    ASSERT_EQ(RunFarreach("--capture frames --fps 10 --to 0.2 --data " FARREACH_BUILD_DIR, "cd " + root + " &&").status,
+              0);
+    EXPECT_EQ(CountFrames(root + "/frames"), 2);
+    EXPECT_FALSE(fs::exists(FARREACH_BUILD_DIR "/frames"));
+}
+
+TEST_F(CaptureTest, AVideoWithoutFfmpegSaysSoAndWritesNothing)
+{
+    const std::string video = Folder("no_ffmpeg.mp4");
+    const SProgramRun run = RunFarreach("--video " + video + " --to 0.2 --data " FARREACH_BUILD_DIR,
+                                        "PATH=/nonexistent");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.errors.find("--video needs ffmpeg"), std::string::npos) << run.errors;
+    EXPECT_FALSE(fs::exists(video));
+}
+
+std::string CommandOutput(const std::string& command) { return RunForOutput(command).text; }
+
+// The mean difference of two pictures of the same size, as 8-bit RGB bytes.
+double MeanDifference(const std::string& a, const std::string& b)
+{
+    if (a.empty() || a.size() != b.size())
+        return 255;
+    double sum = 0;
+    for (size_t i = 0; i < a.size(); ++i)
+        sum += std::abs(static_cast<unsigned char>(a[i]) - static_cast<unsigned char>(b[i]));
+    return sum / static_cast<double>(a.size());
+}
+
+TEST_F(CaptureTest, AVideoHoldsTheCapturesPicturesBetweenBarsAndItsMusic)
+{
+    if (system("command -v ffmpeg > /dev/null && command -v ffprobe > /dev/null") != 0)
+        GTEST_SKIP() << "ffmpeg is not installed (scripts/packages.sh ffmpeg)";
+    const std::string frames = Folder("video_frames"), video = Folder("video.mp4");
+    Folder("video.mp4.picture.mp4");  // removed afterwards should it be left
+    const SProgramRun run = RunFarreach("--capture " + frames + " --video " + video +
+                                        " --video-aspect 16:9 --fps 10 --from 0.5 --to 1.5 --resolution 320x240 "
+                                        "--data " FARREACH_BUILD_DIR);
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(CountFrames(frames), 10);
+    EXPECT_FALSE(fs::exists(video + ".picture.mp4"));
+    const std::string streams = CommandOutput("ffprobe -v error -show_entries stream=codec_name,width,height,"
+                                              "r_frame_rate,nb_frames -of csv=p=0 " + video);
+    EXPECT_NE(streams.find("h264,428,240,10/1,10"), std::string::npos) << streams;
+    EXPECT_NE(streams.find("aac"), std::string::npos) << streams;
+    // The sixth frame of the video, its bars cut off, is the sixth PNG up to the encoder's losses.
+    const std::string raw = " -f rawvideo -pix_fmt rgb24 - 2>/dev/null";
+    const std::string encoded =
+        CommandOutput("ffmpeg -v error -i " + video + " -vf 'select=eq(n\\,5),crop=320:240:54:0' -frames:v 1" + raw);
+    const std::string written = CommandOutput("ffmpeg -v error -i " + frames + "/" + FrameName(6) + raw);
+    EXPECT_EQ(encoded.size(), 320u * 240u * 3u);
+    EXPECT_LT(MeanDifference(encoded, written), 6.0);
+    const std::string bar = CommandOutput("ffmpeg -v error -i " + video +
+                                          " -vf 'select=eq(n\\,5),crop=50:240:0:0' -frames:v 1" + raw);
+    EXPECT_LT(MeanDifference(bar, std::string(bar.size(), '\0')), 2.0);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <atomic>
 
 #include "FarreachDlg.h"
+#include "DataFolder.h"
 #include "LaunchOptions.h"
 #include "dialog_hooks.h"
 #include "screen_run.h"
@@ -45,7 +46,7 @@ TEST(LaunchOptions, BadCommandLinesAreRefusedWithAReason)
     EXPECT_NE(Parse({"--bogus"}).error.find("--bogus"), std::string::npos);
     std::string error;
     LaunchOptions missing = Parse({"--data", "/nonexistent/folder"});
-    EXPECT_FALSE(EnterDataDirectory(missing, "farreach", error));
+    EXPECT_FALSE(EnterDataDirectory(missing, ThisProgramsDataSearch(), error));
     EXPECT_NE(error.find("/nonexistent/folder"), std::string::npos);
 }
 
