@@ -14,11 +14,12 @@ runs=$build_dir/fuzz-runs
 regressions=$source_dir/fuzz/regressions
 rm -rf "$runs/seeds"
 mkdir -p "$runs"
-"$build_dir/fuzz/make_seed_corpus" "$runs/seeds"
+"$build_dir/fuzz/make_seed_corpus" "$runs/seeds" "$build_dir/Data"
 
 # harness:seed folder
 HARNESSES=(fuzz_3ds_reader:3ds fuzz_xfile_parser:xfile fuzz_move_file:move fuzz_lwo_reader:lwo
-  fuzz_lwo_series:lwo_series fuzz_particle_file:particle fuzz_glyph_table:glyph)
+  fuzz_lwo_series:lwo_series fuzz_particle_file:particle fuzz_glyph_table:glyph fuzz_height_map:height_map
+  fuzz_texture_image:texture_image fuzz_music_load:music fuzz_launch_options:launch_options)
 
 # FUZZ_ONLY="fuzz_lwo_reader fuzz_glyph_table" keeps only the harnesses named.
 harness_selected() {

@@ -1,0 +1,14 @@
+# The environment of the tests in a sanitizer build: every report fails the test, leaks are checked at
+# exit, and the suppression files beside this one keep out what lies in the system's libraries.
+# Sanitized programs run a few times slower, so a test gets longer before it times out.
+set(VARNIX_SANITIZER_FILES ${CMAKE_CURRENT_LIST_DIR})
+set(VARNIX_TEST_TIMEOUT 900)
+if(VARNIX_SANITIZE MATCHES "thread")
+  list(APPEND VARNIX_TEST_ENVIRONMENT
+    "TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=${VARNIX_SANITIZER_FILES}/tsan.supp")
+else()
+  list(APPEND VARNIX_TEST_ENVIRONMENT
+    "ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1"
+    "LSAN_OPTIONS=suppressions=${VARNIX_SANITIZER_FILES}/lsan.supp:print_suppressions=0"
+    "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:suppressions=${VARNIX_SANITIZER_FILES}/ubsan.supp")
+endif()
