@@ -78,9 +78,11 @@ void ParseValue(LaunchOptions& o, const std::string& option, const std::string& 
     else if (option == "--start")
         o.startSeconds = number;
     else if (option == "--part") {
-        o.startPart = static_cast<int>(number);
-        if (number != static_cast<int>(number) || number < 1 || number > 15)
+        // Checked before it is made an int: a larger value would not fit one.
+        if (number != std::floor(number) || number < 1 || number > 15)
             o.error = "--part needs a part number from 1 to 15, not '" + value + "'";
+        else
+            o.startPart = static_cast<int>(number);
     }
 }
 

@@ -1,5 +1,5 @@
 // Modules through the music player's Load, as the demo loads its music: libopenmpt parses the file
-// and the library scans it for sync effects. A module that loads is played for a fifth of a second
+// and the library scans it for sync effects. A module that loads is played for a tenth of a second
 // on the virtual clock, so its rows are rendered and their syncs called. A load that fails shows
 // one "BASS Error" box naming an error the player knows; a load that works shows none, and the sync
 // value the player answers is always one a sync effect can carry.
@@ -29,7 +29,7 @@ public:
     using CBassPlayer::m_hMusic;
 };
 
-constexpr int kSteps = 20;
+constexpr int kSteps = 10;
 constexpr double kStepSeconds = 0.01;
 
 }  // namespace
