@@ -1,9 +1,12 @@
 #include "demo_run.h"
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "music/XmWriter.h"
 #include "platform_clock.h"
@@ -127,4 +130,18 @@ bool IsUniform(const std::vector<DWORD>& picture)
         if ((pixel & 0xFFFFFF) != (picture[0] & 0xFFFFFF))
             return false;
     return true;
+}
+
+SProgramRun RunFarreach(const std::string& args)
+{
+    const std::string errorFile = TempName("stderr.txt");
+    const std::string command = "SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy " FARREACH_PROGRAM " " + args +
+                                " > /dev/null 2> " + errorFile;
+    const int raw = system(command.c_str());
+    SProgramRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::ifstream file(errorFile);
+    run.errors.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    std::filesystem::remove(errorFile);
+    return run;
 }

@@ -64,3 +64,11 @@ std::vector<DWORD> FrontBuffer();
 bool IsUniform(const std::vector<DWORD>& picture);
 // A per-process file name in the temporary folder.
 std::string TempName(const std::string& leaf);
+
+// The program itself, run headless with its stderr kept (message boxes land there without a display).
+struct SProgramRun {
+    int status = -1;
+    std::string errors;
+};
+// Runs farreach with args (the build folder's Data unless args name another).
+SProgramRun RunFarreach(const std::string& args);
