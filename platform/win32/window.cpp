@@ -317,14 +317,15 @@ BOOL DestroyWindow(HWND hwnd)
     auto& registry = Registry();
     std::lock_guard<std::recursive_mutex> lock(registry.mutex);
     ForgetWindow(hwnd);
+    registry.retired.push_back(hwnd);
     hwnd->destroyed = true;
     hwnd->visible = false;
     if (hwnd->sdl) {
         SDL_HideWindow(hwnd->sdl);
         FreeSdlWindowIfUnused(*hwnd);
     }
-    // The record itself stays allocated: other threads may still hold the handle, and every call on a
-    // destroyed handle must fail cleanly rather than touch freed memory.
+    // The record itself stays allocated (in the retired list): other threads may still hold the handle,
+    // and every call on a destroyed handle must fail cleanly rather than touch freed memory.
     return TRUE;
 }
 
