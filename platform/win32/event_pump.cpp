@@ -119,9 +119,9 @@ std::vector<HWND>& ClosedInThisPump()
     return closed;
 }
 
-// A request to end the program as a whole (the last window's close box, or an interrupt or a
-// termination signal, which SDL turns into one): every top-level window gets WM_CLOSE, as its close
-// box would send it.
+// A request to end the program as a whole (SDL's quit event: the last window's close box, or the
+// session asking the program to end): every top-level window gets WM_CLOSE, as its close box would
+// send it. SDL's own signal handlers are off, so an interrupt ends the process directly instead.
 void OnQuit()
 {
     std::vector<HWND> targets;

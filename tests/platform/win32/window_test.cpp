@@ -122,7 +122,7 @@ TEST_F(WindowTest, CloseBoxDestroysTheWindowAndQuitComesLast)
     EXPECT_FALSE(GetClientRect(hwnd, &rect));
 }
 
-// SDL's quit event (an interrupt or termination signal, or the last window's close box) closes the
+// SDL's quit event (the last window's close box, or the session ending the program) closes the
 // program's windows as their close boxes would, once each.
 TEST_F(WindowTest, QuitEventClosesTheWindowOnceEvenAfterItsCloseBox)
 {
