@@ -32,8 +32,7 @@ run_harness() {
 
 status=0
 for pair in "${HARNESSES[@]}"; do
-  harness=${pair%%:*}
-  seeds=${pair##*:}
+  split_entry "$pair"
   harness_selected "$harness" || continue
   work=$runs/gate/$harness
   rm -rf "$work"
@@ -44,14 +43,18 @@ for pair in "${HARNESSES[@]}"; do
     inputs+=("inputs/$(printf '%06d' $((${#inputs[@]} + 1)))")
     cp "$stored" "$work/${inputs[-1]}"
   done < <(stored_inputs "$harness" "$seeds")
-  echo "== $harness: ${#inputs[@]} stored inputs, then $fuzz_runs runs from seed 1"
+  runs_here=$fuzz_runs
+  if [ -n "$cap" ] && [ "$cap" -lt "$fuzz_runs" ]; then
+    runs_here=$cap
+  fi
+  echo "== $harness: ${#inputs[@]} stored inputs, then $runs_here runs from seed 1"
   if ! run_harness "$work" "$work/replay.txt" "${flags[@]}" "${inputs[@]}"; then
     report_failure "$harness" "$work/replay.txt"
     status=1
     continue
   fi
   seed_list=$(IFS=,; echo "${inputs[*]}")
-  if run_harness "$work" "$work/log.txt" "${flags[@]}" -seed=1 -runs="$fuzz_runs" -reload=0 \
+  if run_harness "$work" "$work/log.txt" "${flags[@]}" -seed=1 -runs="$runs_here" -reload=0 \
        -seed_inputs="$seed_list" corpus; then
     report_stats "$work/log.txt"
   else

@@ -14,11 +14,18 @@ runs=$build_dir/fuzz-runs
 regressions=$source_dir/fuzz/regressions
 rm -rf "$runs/seeds"
 mkdir -p "$runs"
-"$build_dir/fuzz/make_seed_corpus" "$runs/seeds"
+"$build_dir/fuzz/make_seed_corpus" "$runs/seeds" "$build_dir/Data"
 
-# harness:seed folder
+# harness:seed folder[:most runs of the gate]. The music harness decodes a module at every run, some
+# hundred times slower than the file readers: the gate gives it fewer runs.
 HARNESSES=(fuzz_3ds_reader:3ds fuzz_xfile_parser:xfile fuzz_move_file:move fuzz_lwo_reader:lwo
-  fuzz_lwo_series:lwo_series fuzz_particle_file:particle fuzz_glyph_table:glyph)
+  fuzz_lwo_series:lwo_series fuzz_particle_file:particle fuzz_glyph_table:glyph fuzz_height_map:height_map
+  fuzz_texture_image:texture_image fuzz_music_load:music:10000 fuzz_launch_options:launch_options)
+
+# Splits a HARNESSES entry into harness, seeds and cap (empty when the entry has none).
+split_entry() {
+  IFS=: read -r harness seeds cap <<<"$1"
+}
 
 # FUZZ_ONLY="fuzz_lwo_reader fuzz_glyph_table" keeps only the harnesses named.
 harness_selected() {

@@ -1,6 +1,8 @@
-// Writes the seed corpus of every harness: make_seed_corpus FOLDER fills FOLDER/3ds, FOLDER/xfile,
-// FOLDER/move, FOLDER/lwo, FOLDER/lwo_series, FOLDER/particle and FOLDER/glyph with small well-formed
-// inputs (and a few near misses) for the fuzzers to start from.
+// Writes the seed corpus of every harness: make_seed_corpus FOLDER DATA fills FOLDER/3ds, FOLDER/xfile,
+// FOLDER/move, FOLDER/lwo, FOLDER/lwo_series, FOLDER/particle, FOLDER/glyph, FOLDER/height_map and
+// FOLDER/launch_options with small well-formed inputs (and a few near misses) for the fuzzers to start
+// from, and FOLDER/texture_image and FOLDER/music with the demo's own small pictures and module from the
+// generated Data folder DATA, whole and cut.
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -152,6 +154,60 @@ std::vector<std::string> GlyphSeeds()
     };
 }
 
+std::vector<std::string> HeightMapSeeds()
+{
+    std::string whole(10000, '\0');
+    for (size_t k = 0; k < whole.size(); ++k)
+        whole[k] = static_cast<char>((k % 100 + k / 100) % 256);
+    return {whole, whole.substr(0, 5000), whole + "extra", std::string(10000, '\xFF')};
+}
+
+std::vector<std::string> LaunchOptionSeeds()
+{
+    using namespace std::string_literals;
+    return {
+        "--windowed\0--no-dialog\0--resolution\0001024x768\0--infos"s,
+        "--capture\0frames\0--resolution\0960x720\0--fps\00030\0--from\0001.5\0--to\0003"s,
+        "--bench\0--bench-json\0bench.json\0--from\00010"s,
+        "--fullscreen\0--part\0007\0--data\0/tmp"s,
+        "--start\00042.25\0--fps\0000\0-h"s,
+        "--resolution\0640x481\0--part\00016"s,
+    };
+}
+
+bool ReadFile(const std::string& path, std::string& bytes)
+{
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    bytes.clear();
+    char buffer[65536];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof(buffer), file)) > 0)
+        bytes.append(buffer, got);
+    const bool whole = !std::ferror(file);
+    std::fclose(file);
+    return whole;
+}
+
+// Files of the Data folder, each whole; those named in cut also cut to their first half.
+bool DataSeeds(const std::string& data, const std::vector<std::string>& names, const std::vector<std::string>& cut,
+               std::vector<std::string>& seeds)
+{
+    for (const std::string& name : names) {
+        std::string bytes;
+        if (!ReadFile(data + "/" + name, bytes)) {
+            std::fprintf(stderr, "cannot read %s/%s\n", data.c_str(), name.c_str());
+            return false;
+        }
+        seeds.push_back(bytes);
+        for (const std::string& c : cut)
+            if (c == name)
+                seeds.push_back(bytes.substr(0, bytes.size() / 2));
+    }
+    return true;
+}
+
 bool WriteSeeds(const std::string& folder, const char* name, const std::vector<std::string>& seeds)
 {
     const std::string dir = folder + "/" + name;
@@ -167,16 +223,24 @@ bool WriteSeeds(const std::string& folder, const char* name, const std::vector<s
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s FOLDER DATA\n", argv[0]);
         return 2;
     }
     const std::string folder = argv[1];
+    const std::string data = argv[2];
+    std::vector<std::string> pictures, music;
+    if (!DataSeeds(data, {"roue_chrome.png", "part.png", "16-9.png", "rtoile_glow.png", "particle-1.jpg"},
+                   {"part.png", "particle-1.jpg"}, pictures) ||
+        !DataSeeds(data, {"chipmod.XM"}, {"chipmod.XM"}, music))
+        return 1;
     mkdir(folder.c_str(), 0755);
     if (!WriteSeeds(folder, "3ds", ThreeDSSeeds()) || !WriteSeeds(folder, "xfile", XFileSeeds()) ||
         !WriteSeeds(folder, "move", MoveSeeds()) || !WriteSeeds(folder, "lwo", LwoSeeds()) ||
         !WriteSeeds(folder, "lwo_series", LwoSeriesSeeds()) || !WriteSeeds(folder, "particle", ParticleSeeds()) ||
-        !WriteSeeds(folder, "glyph", GlyphSeeds())) {
+        !WriteSeeds(folder, "glyph", GlyphSeeds()) || !WriteSeeds(folder, "height_map", HeightMapSeeds()) ||
+        !WriteSeeds(folder, "launch_options", LaunchOptionSeeds()) ||
+        !WriteSeeds(folder, "texture_image", pictures) || !WriteSeeds(folder, "music", music)) {
         std::fprintf(stderr, "cannot write the corpus under %s\n", folder.c_str());
         return 1;
     }

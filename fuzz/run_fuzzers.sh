@@ -15,8 +15,7 @@ source "$source_dir/fuzz/fuzz_common.sh"
 
 status=0
 for pair in "${HARNESSES[@]}"; do
-  harness=${pair%%:*}
-  seeds=${pair##*:}
+  split_entry "$pair"
   harness_selected "$harness" || continue
   work=$runs/$harness
   mkdir -p "$work/corpus"

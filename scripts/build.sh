@@ -5,5 +5,11 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/packages.sh"
 build=${BUILD_DIR:-$root/build}
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} >/dev/null
+# BUILD_OPTIONS: more -D settings, e.g. "-DVARNIX_SANITIZE=address,undefined" (a Debug build of those is
+# made at -O1 with line tables: quick to build, fast enough to test).
+read -r -a options <<<"${BUILD_OPTIONS:-}"
+if [[ "${BUILD_OPTIONS:-}" == *VARNIX_SANITIZE* ]]; then
+  options+=("-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g1" "-DCMAKE_C_FLAGS_DEBUG=-O1 -g1")
+fi
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} "${options[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)"

@@ -147,6 +147,11 @@ bool CLWObjectReader::ReadChunks()
                 CloseChunk(position, skipped);
         }
     }
+    // Polygon tags were there, but none of them gave the polygons a surface.
+    if (going && m_bOtherTags && !m_bSurfaceTags) {
+        DisplayError(lw_messages::kNotSurfTag);
+        return false;
+    }
     return going;
 }
 
@@ -157,6 +162,8 @@ bool CLWObjectReader::Read(const unsigned char* image, uint32_t length, const SO
     m_pFile = image;
     m_nFileLength = length;
     m_nLayers = 0;
+    m_bSurfaceTags = false;
+    m_bOtherTags = false;
     const bool whole = CheckHeader() && ReadChunks() && CheckAngles(reference, referenceCount);
     if (whole)
         ComputeNormals();

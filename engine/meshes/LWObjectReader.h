@@ -147,6 +147,8 @@ private:
     int m_nTags = 0;
     std::vector<CString> m_pClips;
     int m_nLayers = 0;
+    bool m_bSurfaceTags = false;    // a SURF polygon tag chunk was read in this load
+    bool m_bOtherTags = false;      // a polygon tag chunk of another kind (parts, smoothing groups) was read
     std::vector<int> m_pFaceVertexCounts;
     std::vector<int> m_pPolygonVertexCounts;
     std::vector<std::vector<int>> m_pCorners;

@@ -126,10 +126,17 @@ bool CLWObjectReader::ChunkPtag(unsigned int& position)
     SChunk chunk{};
     if (!OpenChunk(position, chunk))
         return false;
-    if (chunk.end - chunk.start < 4 || !CompareChunk("SURF", &m_pFile[position])) {
+    if (chunk.end - chunk.start < 4) {
         DisplayError(lw_messages::kNotSurfTag);
         return false;
     }
+    // Part names, smoothing groups, colour tags: the reader has no use for them.
+    if (!CompareChunk("SURF", &m_pFile[position])) {
+        m_bOtherTags = true;
+        CloseChunk(position, chunk);
+        return true;
+    }
+    m_bSurfaceTags = true;
     const int triangles = static_cast<int>(m_pIndexes.size() / 3);
     const unsigned int pairs = (chunk.end - chunk.start - 4) / 4;
     std::vector<int> materials(triangles, 0);

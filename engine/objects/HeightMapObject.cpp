@@ -1,15 +1,6 @@
 #include "objects/HeightMapObject.h"
 
-#include <cstdio>
-
-#include "platform_files.h"
-
-namespace {
-
-constexpr int GRID_SIDE = 100;
-constexpr int GRID_POINTS = GRID_SIDE * GRID_SIDE;
-
-}  // namespace
+#include "objects/HeightMapFile.h"
 
 CHeightMapObject::CHeightMapObject() : m_fMaxAmplitude(20.0f) { m_bCulling = true; }
 
@@ -17,7 +8,7 @@ void CHeightMapObject::Init()
 {
     PreInit();
     SetProjectionMode(PM_PERSPECTIVE);
-    SetSubdivision(GRID_SIDE - 1, GRID_SIDE - 1);
+    SetSubdivision(height_map::kGridSide - 1, height_map::kGridSide - 1);
     CPlaneObject::Init();
     LiftGrid(ReadHeights());
 }
@@ -27,15 +18,11 @@ void CHeightMapObject::SetMaxAmplitude(float amplitude) { m_fMaxAmplitude = ampl
 
 std::vector<unsigned char> CHeightMapObject::ReadHeights()
 {
-    std::vector<unsigned char> heights(GRID_POINTS);
-    FILE* file = platform::OpenFile(m_strHeightMapFile, "rb");
-    if (!file) {
+    std::vector<unsigned char> heights;
+    const height_map::FileState state = height_map::ReadHeights(m_strHeightMapFile, heights);
+    if (state == height_map::FileState::Missing)
         DisplayError("Unable to find the file: %s!");
-        return {};
-    }
-    heights.resize(std::fread(heights.data(), 1, heights.size(), file));
-    std::fclose(file);
-    if (heights.size() < GRID_POINTS)
+    else if (state == height_map::FileState::Short)
         DisplayError("The height map file is too short: %s!");
     return heights;
 }
@@ -47,15 +34,12 @@ void CHeightMapObject::DisplayError(const CString& format)
     MessageBoxA(nullptr, text, "Error", MB_OK);
 }
 
-// A byte of 0 is the highest point (the full amplitude), 255 the lowest above the plane; grid points
-// the file does not reach stay at height 0.
 void CHeightMapObject::LiftGrid(const std::vector<unsigned char>& heights)
 {
     unsigned long count = 0;
     S3DVERTEX* vertices = LockVB(count);
     if (!vertices)
         return;
-    for (unsigned long k = 0; k < count; ++k)
-        vertices[k].z = k < heights.size() ? (256 - heights[k]) * m_fMaxAmplitude / 256 : 0.0f;
+    height_map::LiftPoints(vertices, count, heights, m_fMaxAmplitude);
     UnlockVB(true);
 }

@@ -1,4 +1,5 @@
 // The library as a whole: initialisation, the output device, start and stop, errors.
+#include <chrono>
 #include <cstring>
 
 #include "bass_state.h"
@@ -11,11 +12,12 @@ namespace {
 
 thread_local int lastError = BASS_OK;
 
-// How SDL's audio was brought up, so it is taken down the same way.
-enum class AudioSystem { None, Subsystem, DummyDriver };
-AudioSystem audioSystem = AudioSystem::None;
+// Whether SDL's audio subsystem is up, so it is taken down once.
+bool audioSubsystem = false;
 
 constexpr int kDeviceBufferFrames = 1024;
+// How often the pacer of a silent output renders up to the clock: syncs arrive at most this late.
+constexpr int kPacerPeriodMs = 4;
 constexpr DWORD kMinFreq = 8000;
 constexpr DWORD kMaxFreq = 192000;
 
@@ -63,19 +65,26 @@ SDL_AudioDeviceID OpenDevice(const char* name, int freq)
 
 void CloseAudioSystem()
 {
-    if (audioSystem == AudioSystem::Subsystem)
+    if (audioSubsystem)
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    else if (audioSystem == AudioSystem::DummyDriver)
-        SDL_AudioQuit();
-    audioSystem = AudioSystem::None;
+    audioSubsystem = false;
 }
 
-// device: -1 or 1 the default output, 2 and up SDL's outputs in order.
-SDL_AudioDeviceID OpenOutput(int device, int freq, int& error)
+bool IsDummyDriver()
+{
+    const char* driver = SDL_GetCurrentAudioDriver();
+    return driver && strcmp(driver, "dummy") == 0;
+}
+
+// device: -1 or 1 the default output, 2 and up SDL's outputs in order. Answers the device, or 0 with
+// silent set when the default output has no sound card behind it (none opens, or SDL runs its dummy
+// driver): the music then follows the platform clock instead of a device's consumption.
+SDL_AudioDeviceID OpenOutput(int device, int freq, bool& silent, int& error)
 {
     const bool wantsDefault = device == -1 || device == 1;
+    silent = false;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-        audioSystem = AudioSystem::Subsystem;
+        audioSubsystem = true;
         const char* name = nullptr;
         if (!wantsDefault) {
             if (device - 2 >= SDL_GetNumAudioDevices(0)) {
@@ -85,24 +94,43 @@ SDL_AudioDeviceID OpenOutput(int device, int freq, int& error)
             }
             name = SDL_GetAudioDeviceName(device - 2, 0);
         }
-        if (SDL_AudioDeviceID id = OpenDevice(name, freq))
-            return id;
+        if (!IsDummyDriver())
+            if (SDL_AudioDeviceID id = OpenDevice(name, freq))
+                return id;
         CloseAudioSystem();
         if (!wantsDefault) {
             error = BASS_ERROR_DRIVER;
             return 0;
         }
     }
-    // No sound card: a silent output that still takes audio in real time, so modules play and
-    // their syncs fire.
-    if (SDL_AudioInit("dummy") == 0) {
-        audioSystem = AudioSystem::DummyDriver;
-        if (SDL_AudioDeviceID id = OpenDevice(nullptr, freq))
-            return id;
-        CloseAudioSystem();
-    }
-    error = BASS_ERROR_DRIVER;
+    // No sound card: a silent output that still plays in real time, so modules play and their syncs
+    // fire on time.
+    silent = true;
     return 0;
+}
+
+// The pacer thread of a silent output on the system clock: renders up to the clock every few
+// milliseconds, calling the syncs as their rows are reached, until BASS_Free.
+void PaceByClock(int generation)
+{
+    Library& library = State();
+    std::unique_lock<std::recursive_mutex> lock(library.mutex);
+    while (library.pacerGeneration == generation) {
+        CatchUpWithClock(library);
+        library.pacerWake.wait_for(lock, std::chrono::milliseconds(kPacerPeriodMs));
+    }
+}
+
+// Ends the pacer; called without the lock, which the pacer needs to finish. A sync callback that
+// frees the library runs on the pacer itself, which then ends on its own.
+void StopPacer(std::thread& pacer)
+{
+    if (!pacer.joinable())
+        return;
+    if (pacer.get_id() == std::this_thread::get_id())
+        pacer.detach();
+    else
+        pacer.join();
 }
 
 void ListenToClockOnce()
@@ -112,6 +140,16 @@ void ListenToClockOnce()
 }
 
 }  // namespace
+
+Library::~Library()
+{
+    {
+        std::lock_guard<std::recursive_mutex> lock(mutex);
+        ++pacerGeneration;
+        pacerWake.notify_all();
+    }
+    StopPacer(pacer);
+}
 
 Library& State()
 {
@@ -158,15 +196,16 @@ BOOL BASS_Init(int device, DWORD freq, DWORD flags, HWND win, const void* dsguid
     const bool virtualClock = platform::IsVirtualClock();
     const bool hasOutput = device != 0;
     SDL_AudioDeviceID id = 0;
+    bool silent = virtualClock;
     if (hasOutput && !virtualClock) {
         // The device opens paused: its callback cannot run, and wait for the lock, yet.
         int error = BASS_OK;
-        id = OpenOutput(device, static_cast<int>(freq), error);
-        if (!id)
+        id = OpenOutput(device, static_cast<int>(freq), silent, error);
+        if (!id && !silent)
             return Fail(error);
     }
     library.freq = static_cast<int>(freq);
-    library.virtualClock = virtualClock;
+    library.followsClock = silent;
     library.hasOutput = hasOutput;
     library.device = id;
     library.outputStarted = true;  // the output runs from the start, as BASS_Init leaves it
@@ -176,6 +215,8 @@ BOOL BASS_Init(int device, DWORD freq, DWORD flags, HWND win, const void* dsguid
     library.initialised = true;
     if (virtualClock)
         ListenToClockOnce();
+    else if (silent && hasOutput)
+        library.pacer = std::thread(PaceByClock, library.pacerGeneration);
     lock.unlock();
     if (id)
         SDL_PauseAudioDevice(id, 0);
@@ -187,6 +228,7 @@ BOOL BASS_Free()
     Library& library = State();
     std::map<DWORD, std::unique_ptr<Music>> musics;
     SDL_AudioDeviceID id = 0;
+    std::thread pacer;
     {
         std::lock_guard<std::recursive_mutex> lock(library.mutex);
         if (!library.initialised)
@@ -197,8 +239,13 @@ BOOL BASS_Free()
         library.heardNext.clear();
         id = library.device;
         library.device = 0;
+        ++library.pacerGeneration;
+        library.pacerWake.notify_all();
+        pacer.swap(library.pacer);
     }
-    // Closing waits for the audio thread, which may be waiting for the lock: close without it.
+    // Closing waits for the audio thread or the pacer, which may be waiting for the lock: close
+    // without it.
+    StopPacer(pacer);
     if (id) {
         SDL_CloseAudioDevice(id);
         CloseAudioSystem();
@@ -214,7 +261,7 @@ BOOL BASS_Start()
         return Fail(BASS_ERROR_INIT);
     if (!library.outputStarted) {
         library.outputStarted = true;
-        // The virtual clock's time while the output was stopped is not played.
+        // The clock's time while the output was stopped is not played.
         library.originTicks = platform::ClockTicks();
         library.framesRendered = 0;
     }
@@ -249,4 +296,11 @@ void platform::AdvanceMusicToClock()
     Library& library = State();
     std::lock_guard<std::recursive_mutex> lock(library.mutex);
     CatchUpWithClock(library);
+}
+
+bool platform::MusicFollowsClock()
+{
+    Library& library = State();
+    std::lock_guard<std::recursive_mutex> lock(library.mutex);
+    return library.initialised && library.followsClock;
 }

@@ -5,10 +5,12 @@
 
 #include <SDL.h>
 
+#include <condition_variable>
 #include <cstdio>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include "bass.h"
@@ -51,11 +53,20 @@ struct Music {
 
 
 struct Library {
+    // A program that ends without BASS_Free still ends the pacer first.
+    ~Library();
+
     std::recursive_mutex mutex;
     bool initialised = false;
     bool outputStarted = false;  // BASS_Start, and not BASS_Stop or BASS_Pause since
     bool hasOutput = false;      // false for device 0, "no sound"
-    bool virtualClock = false;   // decoding follows the platform clock, no output device
+    // Decoding follows the platform clock, with no device taking the audio: on the virtual clock,
+    // and on the system clock when there is no sound card or only SDL's dummy driver, whose pace
+    // drifts from real time. On the system clock the pacer thread keeps the music up to the clock.
+    bool followsClock = false;
+    std::thread pacer;
+    int pacerGeneration = 0;  // a pacer runs while this is what it started with
+    std::condition_variable_any pacerWake;
     int freq = 44100;
     SDL_AudioDeviceID device = 0;
     std::map<DWORD, std::unique_ptr<Music>> musics;
@@ -80,7 +91,7 @@ Music* FindMusic(Library& library, DWORD handle);
 void MixBlock(Library& library, int16_t* out, size_t frames, bool callHeardLater);
 // Calls the given syncs, skipping those removed meanwhile.
 void CallSyncs(Library& library, const std::vector<FiredSync>& fired);
-// On the virtual clock: renders up to the clock's reading.
+// When the music follows the clock: renders up to the clock's reading.
 void CatchUpWithClock(Library& library);
 
 }  // namespace bass_detail

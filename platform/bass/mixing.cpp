@@ -171,7 +171,7 @@ void MixBlock(Library& library, int16_t* out, size_t frames, bool callHeardLater
 
 void CatchUpWithClock(Library& library)
 {
-    if (!library.initialised || !library.virtualClock || !library.outputStarted)
+    if (!library.initialised || !library.followsClock || !library.outputStarted)
         return;
     const int64_t elapsed = platform::ClockTicks() - library.originTicks;
     if (elapsed <= 0)

@@ -11,6 +11,11 @@ namespace platform {
 // every step by itself; the library's own calls (levels, positions, play, stop) do it too.
 void AdvanceMusicToClock();
 
+// True while the library is initialised and decodes its music in step with the platform clock rather
+// than at a device's pace: on the virtual clock, and on a silent output (no sound card, or SDL's dummy
+// driver, whose consumption drifts from real time), where a thread of its own keeps up with the clock.
+bool MusicFollowsClock();
+
 // Renders a module (Windows names work) from its start for seconds, or up to its end if that comes
 // first, at 44100 Hz as 16-bit stereo into a WAV file. Needs no BASS_Init. False if the module
 // cannot be read or the file written.

@@ -2,6 +2,9 @@
 // gathered for the DirectInput stand-in.
 #include <SDL.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "key_codes.h"
 #include "platform_hooks.h"
 #include "message_queue.h"
@@ -108,6 +111,33 @@ void OnMouseWheel(const SDL_MouseWheelEvent& wheel)
         EnqueueMessage(target, WM_MOUSEWHEEL, MAKEWPARAM(0, wheel.y * kWheelDelta), 0);
 }
 
+// The windows sent WM_CLOSE by their close box in the events being pumped now: closing the last
+// window makes SDL add a quit event, which must not close them a second time.
+std::vector<HWND>& ClosedInThisPump()
+{
+    static std::vector<HWND> closed;
+    return closed;
+}
+
+// A request to end the program as a whole (SDL's quit event: the last window's close box, or the
+// session asking the program to end): every top-level window gets WM_CLOSE, as its close box would
+// send it. SDL's own signal handlers are off, so an interrupt ends the process directly instead.
+void OnQuit()
+{
+    std::vector<HWND> targets;
+    {
+        auto& registry = Registry();
+        std::lock_guard<std::recursive_mutex> lock(registry.mutex);
+        for (HWND window : registry.windows)
+            if (!window->parent && !window->destroyed)
+                targets.push_back(window);
+    }
+    const std::vector<HWND>& closed = ClosedInThisPump();
+    for (HWND window : targets)
+        if (std::find(closed.begin(), closed.end(), window) == closed.end())
+            EnqueueMessage(window, WM_CLOSE, 0, 0);
+}
+
 void OnWindowEvent(const SDL_WindowEvent& event)
 {
     HWND window = WindowFromSdlId(event.windowID);
@@ -117,6 +147,7 @@ void OnWindowEvent(const SDL_WindowEvent& event)
     switch (event.event) {
     case SDL_WINDOWEVENT_CLOSE:
         EnqueueMessage(window, WM_CLOSE, 0, 0);
+        ClosedInThisPump().push_back(window);
         break;
     case SDL_WINDOWEVENT_EXPOSED:
         EnqueueMessage(window, WM_PAINT, 0, 0);
@@ -188,6 +219,7 @@ void Translate(const SDL_Event& event)
     case SDL_MOUSEBUTTONUP: OnMouseButton(event.button); break;
     case SDL_MOUSEMOTION: OnMouseMotion(event.motion); break;
     case SDL_MOUSEWHEEL: OnMouseWheel(event.wheel); break;
+    case SDL_QUIT: OnQuit(); break;
     default: break;
     }
 }
@@ -217,6 +249,7 @@ void PumpSdlEvents()
     if (!SDL_WasInit(SDL_INIT_VIDEO) || !OnVideoThread())
         return;
     SDL_Event event;
+    ClosedInThisPump().clear();
     while (SDL_PollEvent(&event))
         Translate(event);
     AnnounceActivation();

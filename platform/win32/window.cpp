@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <map>
 #include <mutex>
 
 #include "platform_hooks.h"
@@ -317,14 +318,15 @@ BOOL DestroyWindow(HWND hwnd)
     auto& registry = Registry();
     std::lock_guard<std::recursive_mutex> lock(registry.mutex);
     ForgetWindow(hwnd);
+    registry.retired->push_back(hwnd);
     hwnd->destroyed = true;
     hwnd->visible = false;
     if (hwnd->sdl) {
         SDL_HideWindow(hwnd->sdl);
         FreeSdlWindowIfUnused(*hwnd);
     }
-    // The record itself stays allocated: other threads may still hold the handle, and every call on a
-    // destroyed handle must fail cleanly rather than touch freed memory.
+    // The record itself stays allocated (in the retired list): other threads may still hold the handle,
+    // and every call on a destroyed handle must fail cleanly rather than touch freed memory.
     return TRUE;
 }
 
@@ -506,8 +508,13 @@ struct PlatformIcon {
 
 HICON LoadIconA(HINSTANCE, LPCSTR name)
 {
-    // Icons are drawn by whoever shows them; the handle only carries the resource id.
-    return new PlatformIcon{static_cast<int>(reinterpret_cast<uintptr_t>(name) & 0xFFFF)};
+    // Icons are drawn by whoever shows them; the handle only carries the resource id. As in Win32, a
+    // loaded icon is shared and never destroyed: one record per id, kept for the program's life.
+    static std::mutex mutex;
+    static auto* icons = new std::map<int, PlatformIcon>();
+    const int id = static_cast<int>(reinterpret_cast<uintptr_t>(name) & 0xFFFF);
+    std::lock_guard<std::mutex> lock(mutex);
+    return &icons->emplace(id, PlatformIcon{id}).first->second;
 }
 
 BOOL DrawIcon(HDC, int, int, HICON icon) { return icon ? TRUE : FALSE; }

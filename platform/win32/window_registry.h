@@ -36,6 +36,9 @@ struct WindowRegistry {
     std::recursive_mutex mutex;
     std::map<std::string, WNDCLASSA> classes;  // lpszClassName points into the key
     std::vector<HWND> windows;                 // live windows, oldest first
+    // The records of destroyed windows. They are kept for the program's life, past the registry's own
+    // end, so that a stale handle held anywhere fails cleanly instead of pointing into freed memory.
+    std::vector<HWND>* retired = new std::vector<HWND>();
     HWND foreground = nullptr;
     bool appActive = false;                    // activation last announced with WM_ACTIVATEAPP
     std::thread::id videoThread;               // the thread that started SDL's video and pumps events

@@ -18,26 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct SProgramRun {
-    int status = -1;
-    std::string errors;
-};
-
-// Runs farreach headless; before, a shell prefix ("cd DIR &&", "VAR=value") where one is given.
-SProgramRun RunFarreach(const std::string& args, const std::string& before = "")
-{
-    const std::string errorFile = TempName("stderr.txt");
-    const std::string command = before + " SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy " FARREACH_PROGRAM " " +
-                                args + " > /dev/null 2> " + errorFile;
-    const int raw = system(command.c_str());
-    SProgramRun run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream file(errorFile);
-    run.errors.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    fs::remove(errorFile);
-    return run;
-}
-
 std::string ReadBytes(const fs::path& path)
 {
     std::ifstream file(path, std::ios::binary);

@@ -1,9 +1,12 @@
 #include "demo_run.h"
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "effects/GlyphTable.h"
 #include "music/XmWriter.h"
@@ -153,4 +156,18 @@ std::vector<int> LettersWithoutGlyph(const std::string& text, int count)
 std::vector<unsigned char> HiddenPartKeys()
 {
     return {DIK_LSHIFT, DIK_RCONTROL, DIK_7, DIK_8, DIK_9, DIK_UP, DIK_DOWN};
+}
+
+SProgramRun RunFarreach(const std::string& args, const std::string& before)
+{
+    const std::string errorFile = TempName("stderr.txt");
+    const std::string command = before + " SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy " FARREACH_PROGRAM " " +
+                                args + " > /dev/null 2> " + errorFile;
+    const int raw = system(command.c_str());
+    SProgramRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::ifstream file(errorFile);
+    run.errors.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    std::filesystem::remove(errorFile);
+    return run;
 }

@@ -70,3 +70,12 @@ std::vector<int> LettersWithoutGlyph(const std::string& text, int count);
 std::vector<unsigned char> HiddenPartKeys();
 // A per-process file name in the temporary folder.
 std::string TempName(const std::string& leaf);
+
+// The program itself, run headless with its stderr kept (message boxes land there without a display).
+struct SProgramRun {
+    int status = -1;
+    std::string errors;
+};
+// Runs farreach headless with args; before it, a shell prefix ("cd DIR &&", "VAR=value") where one is
+// given.
+SProgramRun RunFarreach(const std::string& args, const std::string& before = "");

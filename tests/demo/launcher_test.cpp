@@ -148,6 +148,9 @@ TEST(LaunchOptions, RunModesRefuseWhatTheyCannotDo)
     EXPECT_NE(Parse({"--bench", "--fps", "30"}).error.find("60"), std::string::npos);
     EXPECT_NE(Parse({"--part", "0"}).error.find("1 to 15"), std::string::npos);
     EXPECT_NE(Parse({"--part", "2.5"}).error.find("1 to 15"), std::string::npos);
+    const LaunchOptions huge = Parse({"--part", "1e124"});  // past any int
+    EXPECT_NE(huge.error.find("1 to 15"), std::string::npos);
+    EXPECT_FALSE(huge.startPart.has_value());
     EXPECT_NE(Parse({"--start", "-1"}).error.find("--start"), std::string::npos);
     EXPECT_NE(Parse({"--to", "3"}).error.find("--capture"), std::string::npos);
     EXPECT_NE(Parse({"--part", "3", "--start", "4"}).error.find("not both"), std::string::npos);

@@ -67,6 +67,22 @@ TEST(LWMesh, TwoSurfaceCubeIsSortedBySurfaceSplitAtItsEdgesAndColouredByItsSurfa
         EXPECT_EQ(v.color, 0xFFFFFFFFu);
 }
 
+TEST(LWMesh, PolygonTagsOfColoursPartsAndSmoothingGroupsBesideTheSurfaceTagsChangeNothing)
+{
+    Folder folder;
+    const SLoaded plain = Load(folder.Write("cube.lwo", TwoSurfaceCube().Bytes_()));
+    const SLoaded tagged = Load(folder.Write("tagged.lwo", TwoSurfaceCube(1.0f, {}, true).Bytes_()));
+    EXPECT_TRUE(tagged.boxes.empty());
+    EXPECT_EQ(tagged.indices, plain.indices);
+    EXPECT_EQ(tagged.ends, plain.ends);
+    ASSERT_EQ(tagged.materials.size(), 2u);
+    ExpectColour(tagged.materials[0].Ambient, 0, 1, 0, "green ambient");
+    ExpectColour(tagged.materials[1].Ambient, 1, 0, 0, "red ambient");
+    ASSERT_EQ(tagged.vertices.size(), plain.vertices.size());
+    for (size_t i = 0; i < plain.vertices.size(); ++i)
+        ExpectVector(NormalOf(tagged.vertices[i]), NormalOf(plain.vertices[i]), "normals computed");
+}
+
 TEST(LWMesh, PolygonsBecomeFansSmallPolygonsAreDroppedAndOtherChunksAreSkipped)
 {
     Folder folder;

@@ -197,7 +197,9 @@ inline std::vector<std::vector<unsigned>> CubeSides()
 }
 
 // Sides 0 and 2 (+z, +x) carry surface 1 "Red", the others surface 0 "Green"; every point has a UV.
-inline LwoFile TwoSurfaceCube(float scale = 1.0f, const Bytes& extraSurface = {})
+// With otherPolygonTags, colour and part tags come before the surface tags and smoothing groups after,
+// each naming tags that would give other materials.
+inline LwoFile TwoSurfaceCube(float scale = 1.0f, const Bytes& extraSurface = {}, bool otherPolygonTags = false)
 {
     std::vector<Uv> uvs;
     for (unsigned i = 0; i < 8; ++i)
@@ -207,9 +209,13 @@ inline LwoFile TwoSurfaceCube(float scale = 1.0f, const Bytes& extraSurface = {}
         .Chunk("LAYR", Bytes().U2(0).U2(0).F4(0).F4(0).F4(0).S0("cube"))
         .Chunk("PNTS", Points(CubePoints(scale)))
         .Chunk("VMAP", UvMap(uvs))
-        .Chunk("POLS", Faces(CubeSides()))
-        .Chunk("PTAG", PolygonTags({1, 0, 1, 0, 0, 0}))
-        .Chunk("SURF", Surface("Green", 0, 1, 0, Bytes().Sub("DIFF", Bytes().F4(1).U2(0))))
+        .Chunk("POLS", Faces(CubeSides()));
+    if (otherPolygonTags)
+        file.Chunk("PTAG", PolygonTags({7, 7, 7, 7, 7, 7}, "COLR")).Chunk("PTAG", PolygonTags({0, 1, 1, 1, 0, 1}, "PART"));
+    file.Chunk("PTAG", PolygonTags({1, 0, 1, 0, 0, 0}));
+    if (otherPolygonTags)
+        file.Chunk("PTAG", PolygonTags({3, 2, 1, 0, 0, 0}, "SMGP"));
+    file.Chunk("SURF", Surface("Green", 0, 1, 0, Bytes().Sub("DIFF", Bytes().F4(1).U2(0))))
         .Chunk("SURF", Surface("Red", 1, 0, 0, Bytes().Sub("SPEC", Bytes().F4(0.5f).U2(0)).Raw(extraSurface)));
     return file;
 }

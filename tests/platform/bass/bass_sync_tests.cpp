@@ -1,11 +1,13 @@
 // Syncs: the module's sync effect, its end and positions, on the virtual clock and on a real output.
 #include <SDL.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
 
 #include "bass_test_support.h"
+#include "platform_music.h"
 
 using namespace basstest;
 
@@ -41,6 +43,46 @@ TEST_F(VirtualClockTest, SyncEffectValuesArriveInOrderAtTheirRows)
         EXPECT_GE(heard, rowTime - 1e-6) << "sync " << i;
         EXPECT_LE(heard, rowTime + kTick) << "sync " << i;
         EXPECT_EQ(recorder.calls[i].channel, music);
+    }
+}
+
+namespace {
+
+// Eight orders of a 64-row pattern, 0.12 s a row (61.44 s): W01 on row 0, W02 on row 32.
+xmtest::Song MinuteSong()
+{
+    xmtest::Song song;
+    xmtest::Pattern pattern(64, 2);
+    pattern.At(0, 0) = {xmtest::kNoteC4, 1, 0x50, 0, 0};
+    pattern.At(0, 1) = {0, 0, 0, xmtest::kEffectSync, 1};
+    pattern.At(32, 1) = {0, 0, 0, xmtest::kEffectSync, 2};
+    song.patterns = {pattern};
+    song.orders = std::vector<uint8_t>(8, 0);
+    return song;
+}
+
+}  // namespace
+
+// The decode is paced by the clock's reading since the start, not by summed steps: a minute of frames
+// of 1/60 s leaves the last sync as close to its row as the first.
+TEST_F(VirtualClockTest, SyncsStayOnTheirRowsForAMinuteOfFrameSteps)
+{
+    const xmtest::Song song = MinuteSong();
+    const HMUSIC music = BASS_MusicLoad(FALSE, WriteSong(song, "minute.xm").c_str(), 0, 0, 0, 0);
+    ASSERT_NE(music, 0u);
+    SyncRecorder recorder;
+    BASS_ChannelSetSync(music, BASS_SYNC_MUSICFX, 1, SyncRecorder::Record, &recorder);
+    ASSERT_TRUE(BASS_MusicPlay(music));
+    const double start = ClockSeconds();
+    const double frame = 1.0 / 60;
+    Advance(61.0, frame);
+    ASSERT_EQ(recorder.calls.size(), 16u);
+    for (size_t i = 0; i < recorder.calls.size(); ++i) {
+        const double late = recorder.calls[i].seconds - start - xmtest::RowTime(song, 32 * static_cast<int>(i));
+        // Within a frame step, give or take a few samples of rounding.
+        EXPECT_GE(late, -1e-4) << "sync " << i;
+        EXPECT_LE(late, frame + 1e-4) << "sync " << i;
+        EXPECT_EQ(recorder.calls[i].data, i % 2 ? 2u : 1u);
     }
 }
 
@@ -188,11 +230,37 @@ xmtest::Song FastSong()
     return song;
 }
 
-// Plays the fast song on the system clock and waits for its end.
-void PlayFastSongInRealTime(SyncRecorder& effects, SyncRecorder& ends)
+// SDL's audio driver set by name for the life of the object.
+class AudioDriverSetting {
+public:
+    explicit AudioDriverSetting(const char* driver)
+    {
+        const char* previous = getenv("SDL_AUDIODRIVER");
+        had_ = previous != nullptr;
+        saved_ = previous ? previous : "";
+        setenv("SDL_AUDIODRIVER", driver, 1);
+    }
+    ~AudioDriverSetting()
+    {
+        if (had_)
+            setenv("SDL_AUDIODRIVER", saved_.c_str(), 1);
+        else
+            unsetenv("SDL_AUDIODRIVER");
+    }
+
+private:
+    bool had_ = false;
+    std::string saved_;
+};
+
+// Plays the fast song on the system clock through an audio driver and waits for its end. Without a
+// sound card the output is silent and the music follows the clock.
+void PlayFastSongInRealTime(SyncRecorder& effects, SyncRecorder& ends, const char* driver)
 {
     platform::UseSystemClock();
+    AudioDriverSetting setting(driver);
     ASSERT_TRUE(BASS_Init(-1, 44100, 0, nullptr, nullptr)) << BASS_ErrorGetCode();
+    EXPECT_TRUE(platform::MusicFollowsClock());
     const std::string path = WriteSong(FastSong(), "fast.xm");
     const HMUSIC music = BASS_MusicLoad(FALSE, path.c_str(), 0, 0, 0, 0);
     ASSERT_NE(music, 0u);
@@ -212,22 +280,44 @@ void PlayFastSongInRealTime(SyncRecorder& effects, SyncRecorder& ends)
 TEST(BassRealTime, SyncsFireOnTheOutputWithoutASoundCard)
 {
     SyncRecorder effects, ends;
-    PlayFastSongInRealTime(effects, ends);
+    PlayFastSongInRealTime(effects, ends, "dummy");
     EXPECT_EQ(effects.Data(), (std::vector<DWORD>{0x21, 0x42}));
     EXPECT_EQ(ends.calls.size(), 1u);
 }
 
 TEST(BassRealTime, MissingAudioDriverFallsBackToASilentOutput)
 {
-    const char* previous = getenv("SDL_AUDIODRIVER");
-    const std::string saved = previous ? previous : "";
-    setenv("SDL_AUDIODRIVER", "no_such_driver", 1);
     SyncRecorder effects, ends;
-    PlayFastSongInRealTime(effects, ends);
-    if (previous)
-        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
-    else
-        unsetenv("SDL_AUDIODRIVER");
+    PlayFastSongInRealTime(effects, ends, "no_such_driver");
     EXPECT_EQ(effects.Data(), (std::vector<DWORD>{0x21, 0x42}));
     EXPECT_EQ(ends.calls.size(), 1u);
+}
+
+// A sync callback may free the library, though it runs on the thread that the library ends in BASS_Free.
+TEST(BassRealTime, ASyncThatFreesTheLibraryEndsItsOutput)
+{
+    platform::UseSystemClock();
+    AudioDriverSetting setting("dummy");
+    ASSERT_TRUE(BASS_Init(-1, 44100, 0, nullptr, nullptr)) << BASS_ErrorGetCode();
+    const HMUSIC music = BASS_MusicLoad(FALSE, WriteSong(FastSong(), "free.xm").c_str(), 0, 0, 0, 0);
+    ASSERT_NE(music, 0u);
+    std::atomic<bool> freed{false};
+    BASS_ChannelSetSync(music, BASS_SYNC_MUSICFX, 1,
+                        [](HSYNC, DWORD, DWORD, void* user) {
+                            if (BASS_Free())
+                                static_cast<std::atomic<bool>*>(user)->store(true);
+                        },
+                        &freed);
+    ASSERT_TRUE(BASS_MusicPlay(music));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!freed && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_TRUE(freed);
+    EXPECT_FALSE(platform::MusicFollowsClock());
+    EXPECT_FALSE(BASS_Free());
+    EXPECT_EQ(BASS_ErrorGetCode(), BASS_ERROR_INIT);
+    // A fresh library starts a fresh output.
+    ASSERT_TRUE(BASS_Init(-1, 44100, 0, nullptr, nullptr));
+    EXPECT_TRUE(platform::MusicFollowsClock());
+    EXPECT_TRUE(BASS_Free());
 }

@@ -151,7 +151,7 @@ bool SaveFile(const std::string& path, const std::vector<uint8_t>& bytes)
     FILE* file = fopen(path.c_str(), "wb");
     if (!file)
         return false;
-    const bool written = fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool written = bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return fclose(file) == 0 && written;
 }
 

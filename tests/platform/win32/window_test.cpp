@@ -122,6 +122,33 @@ TEST_F(WindowTest, CloseBoxDestroysTheWindowAndQuitComesLast)
     EXPECT_FALSE(GetClientRect(hwnd, &rect));
 }
 
+// SDL's quit event (the last window's close box, or the session ending the program) closes the
+// program's windows as their close boxes would, once each.
+TEST_F(WindowTest, QuitEventClosesTheWindowOnceEvenAfterItsCloseBox)
+{
+    ASSERT_NE(MakeWindow(200, 100), nullptr);
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    EXPECT_EQ(DrainMessages(), 7);
+    EXPECT_TRUE(Saw(WM_CLOSE));
+    EXPECT_FALSE(IsWindow(hwnd));
+
+    g_seen.clear();
+    ASSERT_NE(MakeWindow(200, 100), nullptr);
+    SDL_Event close{};
+    close.type = SDL_WINDOWEVENT;
+    close.window.event = SDL_WINDOWEVENT_CLOSE;
+    close.window.windowID = SDL_GetWindowID(platform::SdlWindowOf(hwnd));
+    SDL_PushEvent(&close);
+    SDL_PushEvent(&quit);
+    EXPECT_EQ(DrainMessages(), 7);
+    int closes = 0;
+    for (const Seen& seen : g_seen)
+        closes += seen.message == WM_CLOSE;
+    EXPECT_EQ(closes, 1);
+}
+
 TEST_F(WindowTest, EscapeThroughTheAcceleratorTableBecomesACommand)
 {
     ASSERT_NE(MakeWindow(200, 100), nullptr);
