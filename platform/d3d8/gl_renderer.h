@@ -51,6 +51,7 @@ private:
 
     bool initialized_ = false;
     GLuint currentProgram_ = 0;
+    int compiledSeen_ = -1;  // programs built by then, as TotalCompiledPrograms counts them
     GlProgramCache programs_;
     GlStateCache glState_;
     GlSamplers samplers_;
