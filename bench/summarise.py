@@ -1,5 +1,6 @@
 """Turns the JSON of bench/run.sh's rounds into one markdown report: per-draw medians of the draw
-benchmark with their ratio to raw OpenGL at the same present cadence, and the demo's parts."""
+benchmark with their ratio to raw OpenGL at the same present cadence, and the demo's parts. Given a
+baseline folder as well, each figure of the baseline stands beside this build's."""
 import glob
 import json
 import os
@@ -8,50 +9,80 @@ import sys
 
 
 def load_rounds(folder, prefix):
-    runs = {}
-    order = []
+    runs, order, context = {}, [], {}
     for path in sorted(glob.glob(os.path.join(folder, prefix + "_*.json"))):
         with open(path) as f:
             data = json.load(f)
+        context = data.get("context", {})
         for b in data["benchmarks"]:
-            name = b["name"].replace("/min_time:0.500", "")
+            name = b["name"].split("/min_time")[0]
             if name not in runs:
                 order.append(name)
                 runs[name] = {"cpu": [], "wall": [], "label": b.get("label", "")}
             scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3}[b["time_unit"]]
             runs[name]["cpu"].append(b["cpu_time"] * scale)
             runs[name]["wall"].append(b["real_time"] * scale)
-    return order, runs, data.get("context", {})
+    return order, runs, context
+
+
+def medians(folder):
+    order, runs, context = load_rounds(folder, "draw")
+    p_order, p_runs, _ = load_rounds(folder, "present")
+    for name in p_order:
+        order.append(name + "@1024x768")
+        runs[name + "@1024x768"] = p_runs[name]
+    table = {}
+    for name in order:
+        r = runs[name]
+        table[name] = (statistics.median(r["cpu"]), statistics.median(r["wall"]), r["label"])
+    raw = {name.split("/")[1]: table[name] for name in order if name.startswith("BM_RawOpenGL/")}
+    return order, table, raw, context
 
 
 def cadence_of(name):
-    parts = name.split("/")
+    parts = name.split("@")[0].split("/")
     return parts[1] if len(parts) > 1 else None
 
 
-def draw_table(order, runs):
-    raw = {cadence_of(n): runs[n] for n in order if n.startswith("BM_RawOpenGL/")}
-    rows = ["| case | cadence | thread CPU us/draw | wall us/draw | CPU x raw GL | wall x raw GL |",
-            "|---|---|---:|---:|---:|---:|"]
+def ratio(value, base):
+    return f"{value / base:.2f}" if base else ""
+
+
+def draw_rows(this, baseline):
+    order, table, raw, _ = this
+    header = "| case | cadence | thread CPU us/draw | wall us/draw | CPU x raw GL | wall x raw GL |"
+    rule = "|---|---|---:|---:|---:|---:|"
+    if baseline:
+        header += " baseline CPU us | baseline wall us | baseline CPU x raw GL | CPU this / baseline |"
+        rule += "---:|---:|---:|---:|"
+    rows = [header, rule]
     for name in order:
-        r = runs[name]
-        cpu, wall = statistics.median(r["cpu"]), statistics.median(r["wall"])
+        cpu, wall, label = table[name]
         cadence = cadence_of(name)
         base = raw.get(cadence)
-        ratio_cpu = f"{cpu / statistics.median(base['cpu']):.2f}" if base else ""
-        ratio_wall = f"{wall / statistics.median(base['wall']):.2f}" if base else ""
-        rows.append(f"| {name.split('/')[0][3:]} | {cadence or r['label']} | {cpu:.2f} | {wall:.2f} | "
-                    f"{ratio_cpu} | {ratio_wall} |")
+        shown = name.split("/")[0].split("@")[0][3:]
+        row = (f"| {shown} | {cadence or label} | {cpu:.2f} | {wall:.2f} | "
+               f"{ratio(cpu, base[0]) if base else ''} | {ratio(wall, base[1]) if base else ''} |")
+        if baseline:
+            _, b_table, b_raw, _ = baseline
+            if name in b_table:
+                b_cpu, b_wall, _ = b_table[name]
+                b_base = b_raw.get(cadence)
+                row += (f" {b_cpu:.2f} | {b_wall:.2f} | {ratio(b_cpu, b_base[0]) if b_base else ''} | "
+                        f"{ratio(cpu, b_cpu)} |")
+            else:
+                row += " | | | |"
+        rows.append(row)
     return "\n".join(rows)
 
 
-def demo_tables(folder):
+def demo_tables(folder, title):
     out = []
     for path in sorted(glob.glob(os.path.join(folder, "demo_*.json"))):
         resolution = os.path.basename(path)[5:-5]
         with open(path) as f:
             data = json.load(f)
-        out.append(f"\n### Demo --bench at {resolution} (loading {data['loading_seconds']:.2f} s)\n")
+        out.append(f"\n### Demo --bench at {resolution}, {title} (loading {data['loading_seconds']:.2f} s)\n")
         out.append("| part | frames | median ms | p95 ms | worst ms | median fps | p95 / median |")
         out.append("|---:|---:|---:|---:|---:|---:|---:|")
         for p in data["parts"]:
@@ -61,21 +92,19 @@ def demo_tables(folder):
     return "\n".join(out)
 
 
-def main(folder):
-    order, runs, context = load_rounds(folder, "draw")
+def main(folder, baseline_folder=None):
+    this = medians(folder)
+    baseline = medians(baseline_folder) if baseline_folder else None
     rounds = len(glob.glob(os.path.join(folder, "draw_*.json")))
-    load = context.get("load_avg", [])
-    print(f"## Draw benchmark: medians of {rounds} rounds")
+    load = this[3].get("load_avg", [])
+    print(f"## Draw benchmark: medians of {rounds} rounds" + (", interleaved with the baseline" if baseline else ""))
     print(f"\nLoad average at the last round: {', '.join(f'{x:.2f}' for x in load)}; "
-          f"{context.get('num_cpus', '?')} CPUs.\n")
-    print(draw_table(order, runs))
-    p_order, p_runs, _ = load_rounds(folder, "present")
-    for name in p_order:
-        r = p_runs[name]
-        print(f"| EmptyFramePresent | {r['label']} | {statistics.median(r['cpu']):.2f} | "
-              f"{statistics.median(r['wall']):.2f} | | |")
-    print(demo_tables(folder))
+          f"{this[3].get('num_cpus', '?')} CPUs. EmptyFramePresent is per frame, at the size it names.\n")
+    print(draw_rows(this, baseline))
+    if baseline_folder:
+        print(demo_tables(baseline_folder, "baseline"))
+    print(demo_tables(folder, "this build"))
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    main(*sys.argv[1:3])
