@@ -19,7 +19,7 @@ DATA=${DATA:-$BUILD}
 OUT=${1:-$BUILD/bench/results.md}
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
-export SDL_VIDEODRIVER=${SDL_VIDEODRIVER:-offscreen} SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+export SDL_VIDEODRIVER="${SDL_VIDEODRIVER:-offscreen}" SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 
 # bench_round FOLDER BUILD ROUND
 bench_round() {
