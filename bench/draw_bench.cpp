@@ -1,88 +1,114 @@
-// Draws per second of a 36-vertex textured mesh through the engine's object (Render and FastRender)
-// and the same draws issued straight to OpenGL, in one program and one GL context, so the layer's
-// cost is a ratio measured side by side.
+// Per-draw cost of a 36-vertex textured mesh at three levels in one program and one GL context:
+// the engine's object (Render and FastRender), the device (the same Direct3D 8 calls without the
+// engine) and OpenGL itself, each presenting (or swapping) every N draws, N the argument. Then the
+// operations the demo makes often between draws. Google Benchmark's CPU column is this thread's
+// CPU time, so the software rasteriser's own threads do not count in it; the wall time does.
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
-#include <benchmark/benchmark.h>
+#include <SDL.h>
 
 #include <cstdlib>
 #include <vector>
 
-#include "objects/BaseObject.h"
+#include "bench_cases.h"
+#include "bench_scene.h"
 #include "screen/Screen.h"
 
+namespace bench {
+
 namespace {
-
-const int kBatch = 100;  // draws between presents, so the queue of GL work stays bounded
-
-// A cube of 12 unshared triangles: 36 vertices, textured.
-class CBenchCube : public CBaseObject {
-public:
-    void Init() override
-    {
-        PreInit();
-        SetNumberVertices(36);
-        SetNumberFaces(12);
-        CBaseObject::Init();
-        unsigned long faces = 0;
-        if (WORD* indices = LockIB(faces)) {
-            for (unsigned long i = 0; i < faces * 3; ++i)
-                indices[i] = static_cast<WORD>(i);
-            UnlockIB();
-        }
-        unsigned long count = 0;
-        S3DVERTEX* v = LockVB(count);
-        if (!v)
-            return;
-        for (unsigned long i = 0; i < count; ++i) {
-            v[i].x = (i % 3 == 1) ? 0.5f : -0.5f;
-            v[i].y = (i % 3 == 2) ? 0.5f : -0.5f;
-            v[i].z = static_cast<float>(i / 6) * 0.1f - 0.3f;
-            v[i].color = 0xFFFFFFFF;
-            v[i].tu = v[i].x + 0.5f;
-            v[i].tv = v[i].y + 0.5f;
-        }
-        UnlockVB(true);
-    }
-};
-
-IDirect3DTexture8* g_texture = nullptr;
-
-void Present() { CScreen::Instance().GetD3DDevice()->Present(nullptr, nullptr, nullptr, nullptr); }
 
 void RunObjectDraws(benchmark::State& state, bool fast)
 {
     CBenchCube cube;
     cube.SetProjectionMode(CBaseObject::PM_PERSPECTIVE);
     cube.Init();
-    cube.SetTexture(g_texture, 0);
-    // A few pixels on screen and no culling in either path: the cost measured is the draw's, not
-    // the software rasteriser's.
+    IDirect3DTexture8* texture = SharedTexture();
+    cube.SetTexture(texture, 0);
     cube.SetSize(0.02f);
     cube.EnableCulling(false);
-    IDirect3DDevice8* device = CScreen::Instance().GetD3DDevice();
-    device->BeginScene();
-    int draws = 0;
-    for (auto _ : state) {
+    {
+        PresentCadence cadence(state);
+        int draws = 0;
         if (fast)
-            cube.FastRender();
-        else
-            cube.Render();
-        if (++draws % kBatch == 0) {
-            device->EndScene();
-            Present();
-            device->BeginScene();
+            cube.Render();  // FastRender draws with what the previous draw left
+        for (auto _ : state) {
+            cube.SetPosition(DrawOffset(draws++), 0.0f, 0.0f);
+            if (fast)
+                cube.FastRender();
+            else
+                cube.Render();
+            cadence.Drew();
         }
     }
-    device->EndScene();
-    Present();
-    state.SetItemsProcessed(state.iterations());
+    ReportDraws(state);
     cube.CleanUp();
 }
 
-void BM_BaseObjectRender(benchmark::State& state) { RunObjectDraws(state, false); }
-void BM_BaseObjectFastRender(benchmark::State& state) { RunObjectDraws(state, true); }
+void BM_ObjectRender(benchmark::State& state) { RunObjectDraws(state, false); }
+void BM_ObjectFastRender(benchmark::State& state) { RunObjectDraws(state, true); }
+
+D3DMATERIAL8 GreyMaterial()
+{
+    D3DMATERIAL8 material = {};
+    material.Diffuse = material.Ambient = {0.5f, 0.5f, 0.5f, 1.0f};
+    return material;
+}
+
+// Every call Render makes, straight to the device.
+void BM_DeviceDraw(benchmark::State& state)
+{
+    IDirect3DDevice8* device = Device();
+    DeviceCube cube;
+    const D3DMATERIAL8 material = GreyMaterial();
+    {
+        PresentCadence cadence(state);
+        int draws = 0;
+        for (auto _ : state) {
+            SetObjectTransforms(device, DrawOffset(draws++));
+            SetObjectStates(device);
+            device->SetVertexShader(D3DFVF_S3DVERTEX);
+            device->SetStreamSource(0, cube.vertices, sizeof(S3DVERTEX));
+            device->SetIndices(cube.indices, 0);
+            device->SetMaterial(&material);
+            device->SetTexture(0, SharedTexture());
+            device->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 36, 0, 12);
+            cadence.Drew();
+        }
+    }
+    device->SetTexture(0, nullptr);
+    ReportDraws(state);
+}
+
+// Only the world matrix between draws, as FastRender does.
+void BM_DeviceFastDraw(benchmark::State& state)
+{
+    IDirect3DDevice8* device = Device();
+    DeviceCube cube;
+    const D3DMATERIAL8 material = GreyMaterial();
+    SetObjectTransforms(device, 0.0f);
+    SetObjectStates(device);
+    device->SetVertexShader(D3DFVF_S3DVERTEX);
+    device->SetStreamSource(0, cube.vertices, sizeof(S3DVERTEX));
+    device->SetIndices(cube.indices, 0);
+    device->SetMaterial(&material);
+    device->SetTexture(0, SharedTexture());
+    D3DXMATRIX world;
+    D3DXMatrixScaling(&world, 0.02f, 0.02f, 0.02f);
+    {
+        PresentCadence cadence(state);
+        int draws = 0;
+        for (auto _ : state) {
+            world._41 = DrawOffset(draws++);
+            device->SetTransform(D3DTS_WORLD, &world);
+            device->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 36, 0, 12);
+            cadence.Drew();
+        }
+    }
+    device->SetTexture(0, nullptr);
+    ReportDraws(state);
+}
 
 GLuint Compile(GLenum kind, const char* source)
 {
@@ -92,8 +118,8 @@ GLuint Compile(GLenum kind, const char* source)
     return shader;
 }
 
-// The same 36 vertices through a minimal textured program, one uniform and one draw per iteration,
-// at the same few pixels on screen.
+// The same 36 vertices through a minimal textured program, one uniform and one draw per draw, at
+// the same few pixels on screen, swapping the window every N draws.
 void BM_RawOpenGL(benchmark::State& state)
 {
     const char* vs = "#version 330 core\nlayout(location=0) in vec3 p; layout(location=1) in vec2 t;\n"
@@ -133,16 +159,18 @@ void BM_RawOpenGL(benchmark::State& state)
     glUseProgram(program);
     const GLint matrix = glGetUniformLocation(program, "m");
     float m[16] = {0.01f, 0, 0, 0, 0, 0.01f, 0, 0, 0, 0, 0.5f, 0, 0, 0, 0, 1};
+    SDL_Window* window = SDL_GL_GetCurrentWindow();
+    const int cadence = static_cast<int>(state.range(0));
     int draws = 0;
     for (auto _ : state) {
-        m[12] = (draws % 10) * 0.001f;
+        m[12] = DrawOffset(draws);
         glUniformMatrix4fv(matrix, 1, GL_FALSE, m);
         glDrawElements(GL_TRIANGLES, 36, GL_UNSIGNED_SHORT, nullptr);
-        if (++draws % kBatch == 0)
-            glFinish();  // the engine's presents wait for the picture too
+        if (++draws % cadence == 0)
+            SDL_GL_SwapWindow(window);
     }
-    glFinish();
-    state.SetItemsProcessed(state.iterations());
+    SDL_GL_SwapWindow(window);
+    ReportDraws(state);
     glDeleteTextures(1, &texture);
     glDeleteBuffers(2, buffers);
     glDeleteVertexArrays(1, &vao);
@@ -151,40 +179,72 @@ void BM_RawOpenGL(benchmark::State& state)
     glDeleteShader(fragment);
 }
 
-BENCHMARK(BM_BaseObjectRender)->MinTime(1.0);
-BENCHMARK(BM_BaseObjectFastRender)->MinTime(1.0);
-// Last: it changes GL state behind the device's back.
-BENCHMARK(BM_RawOpenGL)->MinTime(1.0);
+void AtCadences(benchmark::internal::Benchmark* b) { b->Arg(100)->Arg(1000)->MinTime(0.5); }
+
+// Explicit order: raw GL last, since it changes GL state behind the device's back.
+void RegisterAll()
+{
+    AtCadences(benchmark::RegisterBenchmark("BM_ObjectRender", BM_ObjectRender));
+    AtCadences(benchmark::RegisterBenchmark("BM_ObjectFastRender", BM_ObjectFastRender));
+    AtCadences(benchmark::RegisterBenchmark("BM_DeviceDraw", BM_DeviceDraw));
+    AtCadences(benchmark::RegisterBenchmark("BM_DeviceFastDraw", BM_DeviceFastDraw));
+    RegisterCases(AtCadences);
+    AtCadences(benchmark::RegisterBenchmark("BM_RawOpenGL", BM_RawOpenGL));
+}
 
 class CBenchListener : public CScreenListener {
 public:
-    int argc;
-    char** argv;
+    int argc = 0;
+    char** argv = nullptr;
     void Run() override
     {
         CScreen& screen = CScreen::Instance();
         screen.SetCamera(0.0f, 0.0f, -3.0f, 0.0f, 0.0f, 1.0f);
         screen.BeginScene(true);
         screen.EndScene(true);
-        D3DXCreateTexture(screen.GetD3DDevice(), 2, 2, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &g_texture);
+        IDirect3DTexture8* texture = nullptr;
+        D3DXCreateTexture(screen.GetD3DDevice(), 2, 2, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture);
+        SetSharedTexture(texture);
+        RegisterAll();
         benchmark::Initialize(&argc, argv);
         benchmark::RunSpecifiedBenchmarks();
-        g_texture->Release();
+        texture->Release();
     }
 };
 
+// --bench_resolution=1024x768 picks the back buffer's size (640x480 by default).
+TResolutionEnum ResolutionOption(int* argc, char** argv)
+{
+    TResolutionEnum resolution = RES_640x480;
+    int kept = 1;
+    for (int i = 1; i < *argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--bench_resolution=800x600")
+            resolution = RES_800x600;
+        else if (arg == "--bench_resolution=1024x768")
+            resolution = RES_1024x768;
+        else if (arg != "--bench_resolution=640x480")
+            argv[kept++] = argv[i];
+    }
+    *argc = kept;
+    return resolution;
+}
+
 }  // namespace
+
+}  // namespace bench
 
 int main(int argc, char** argv)
 {
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    CBenchListener listener;
+    bench::CBenchListener listener;
+    const TResolutionEnum resolution = bench::ResolutionOption(&argc, argv);
     listener.argc = argc;
     listener.argv = argv;
     CScreen& screen = CScreen::Instance();
     screen.SetListener(listener);
     screen.ViewInfo(false);
-    screen.SetResolution(RES_640x480);
+    screen.SetResolution(resolution);
     screen.Display();
     return 0;
 }

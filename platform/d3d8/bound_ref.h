@@ -32,6 +32,9 @@ public:
 
     void Reset(T* object)
     {
+        // Binding the bound object again changes nothing, and the reference bookkeeping is not free.
+        if (object == object_)
+            return;
         HoldInternally(object);
         T* old = std::exchange(object_, object);
         DropInternally(old);

@@ -49,6 +49,9 @@ GLuint BufferStorage::Upload(GLuint& glBuffer)
         glGenBuffers(1, &glBuffer);
         uploadedOnce_ = false;
     }
+    // Unchanged since the last upload: the draw only needs the name.
+    if (uploadedOnce_ && !IsDirty())
+        return glBuffer;
     glBindBuffer(GL_ARRAY_BUFFER, glBuffer);
     if (!uploadedOnce_) {
         glBufferData(GL_ARRAY_BUFFER, bytes_.size(), bytes_.data(), GL_DYNAMIC_DRAW);

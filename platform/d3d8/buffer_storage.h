@@ -20,7 +20,8 @@ public:
     bool IsDirty() const { return dirtyEnd_ > dirtyBegin_; }
     bool IsLocked() const { return lockCount_ > 0; }
     // Creates the GL buffer on the current context if needed and uploads what changed since the
-    // last call; answers the buffer's name.
+    // last call; answers the buffer's name. GL_ARRAY_BUFFER is left bound to it only when it
+    // uploaded something.
     GLuint Upload(GLuint& glBuffer);
 
 private:

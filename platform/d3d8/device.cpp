@@ -127,6 +127,8 @@ bool Device::CreateBackBuffer()
 {
     if (!MakeCurrent())
         return false;
+    // Creating the buffers clears them with a viewport of their own.
+    renderer_.ForgetWriteMasksAndViewport();
     if (!backBuffer_.Create(params_.BackBufferWidth, params_.BackBufferHeight, params_.BackBufferFormat,
                             params_.EnableAutoDepthStencil, params_.AutoDepthStencilFormat))
         return false;

@@ -11,9 +11,22 @@
 
 namespace d3d8 {
 
+namespace {
+
+// An object already bound in that place was checked when it was bound: binding it again skips the
+// type check, which costs more than the rest of the call.
+template <class Concrete, class Interface, class Bound>
+bool IsOurs(Interface* object, const Bound& bound)
+{
+    return !object || bound.Get() == object || dynamic_cast<Concrete*>(object);
+}
+
+}  // namespace
+
 HRESULT Device::SetTexture(DWORD stage, IDirect3DBaseTexture8* texture)
 {
-    if (stage >= kTextureStages || (texture && !StorageOf(texture)))
+    if (stage >= kTextureStages ||
+        (texture && WritableState().textures[stage].Get() != texture && !StorageOf(texture)))
         return D3DERR_INVALIDCALL;
     WritableState().textures[stage].Reset(texture);
     if (StateMask* mask = RecordingMask())
@@ -31,7 +44,8 @@ HRESULT Device::GetTexture(DWORD stage, IDirect3DBaseTexture8** texture)
 
 HRESULT Device::SetStreamSource(UINT streamNumber, IDirect3DVertexBuffer8* streamData, UINT stride)
 {
-    if (streamNumber >= kStreamCount || (streamData && !dynamic_cast<VertexBuffer*>(streamData)))
+    if (streamNumber >= kStreamCount ||
+        !IsOurs<VertexBuffer>(streamData, WritableState().streams[streamNumber].buffer))
         return D3DERR_INVALIDCALL;
     StreamBinding& binding = WritableState().streams[streamNumber];
     binding.buffer.Reset(streamData);
@@ -54,7 +68,7 @@ HRESULT Device::GetStreamSource(UINT streamNumber, IDirect3DVertexBuffer8** stre
 
 HRESULT Device::SetIndices(IDirect3DIndexBuffer8* indexData, UINT baseVertexIndex)
 {
-    if (indexData && !dynamic_cast<IndexBuffer*>(indexData))
+    if (!IsOurs<IndexBuffer>(indexData, WritableState().indices))
         return D3DERR_INVALIDCALL;
     DeviceState& target = WritableState();
     target.indices.Reset(indexData);

@@ -109,6 +109,7 @@ HRESULT Device::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR c
         glClear(mask);
     }
     glDisable(GL_SCISSOR_TEST);
+    renderer_.ForgetWriteMasksAndViewport();
     return D3D_OK;
 }
 
@@ -131,6 +132,7 @@ HRESULT Device::Present(const RECT*, const RECT*, HWND, const RGNDATA*)
     glFlush();
     if (windowWidth > 0 && windowHeight > 0)
         backBuffer_.BlitToWindow(target, windowWidth, windowHeight);
+    renderer_.ForgetWriteMasksAndViewport();
     SDL_GL_SwapWindow(sdlWindow_);
     targetChanged_ = true;
     return D3D_OK;

@@ -121,9 +121,12 @@ void GlProgram::Set(Uniform uniform, const float* values, int count, bool transp
 
 GlProgram* GlProgramCache::Get(const ProgramKey& key)
 {
+    // Draws in a row mostly share their key: comparing it with the last one is cheaper than hashing.
+    if (last_ && last_->Key() == key)
+        return last_;
     auto found = programs_.find(key);
     if (found != programs_.end())
-        return found->second.get();
+        return last_ = found->second.get();
     const std::string vertex = VertexShaderSource(key, target_);
     const std::string fragment = FragmentShaderSource(key);
     std::string log;
@@ -138,7 +141,7 @@ GlProgram* GlProgramCache::Get(const ProgramKey& key)
     }
     GlProgram* result = program.get();
     programs_.emplace(key, std::move(program));
-    return result;
+    return last_ = result;
 }
 
 }  // namespace d3d8

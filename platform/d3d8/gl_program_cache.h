@@ -51,6 +51,7 @@ public:
 private:
     std::unordered_map<ProgramKey, std::unique_ptr<GlProgram>, ProgramKeyHash> programs_;
     ShaderTarget target_;
+    GlProgram* last_ = nullptr;  // the program the previous Get answered, when it built
 };
 
 // Programs compiled by every device since the process started.

@@ -99,13 +99,14 @@ void GLRenderer::Initialize()
 
 void GLRenderer::UseProgram(GLuint program)
 {
-    // A newly built program was made current while its samplers were assigned.
-    GLint current = 0;
-    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
-    if (static_cast<GLuint>(current) == program && currentProgram_ == program)
+    // A newly built program was made current while its samplers were assigned, so after any build
+    // the current program is given again.
+    const int compiled = TotalCompiledPrograms();
+    if (compiled == compiledSeen_ && currentProgram_ == program)
         return;
     glUseProgram(program);
     currentProgram_ = program;
+    compiledSeen_ = compiled;
 }
 
 void GLRenderer::BindTextures(const DeviceState& state, const ProgramKey& key, TextureStorage* const textures[])

@@ -40,6 +40,8 @@ public:
     // program cannot be built draws nothing.
     void Draw(Device& device, const DrawCall& call);
     size_t CachedPrograms() const { return programs_.Size(); }
+    // For the device after it set the write masks or the viewport itself (clearing, presenting).
+    void ForgetWriteMasksAndViewport() { glState_.ForgetWriteMasksAndViewport(); }
 
 private:
     void Initialize();
@@ -49,6 +51,7 @@ private:
 
     bool initialized_ = false;
     GLuint currentProgram_ = 0;
+    int compiledSeen_ = -1;  // programs built by then, as TotalCompiledPrograms counts them
     GlProgramCache programs_;
     GlStateCache glState_;
     GlSamplers samplers_;

@@ -13,6 +13,20 @@ bool Changed(T& shadow, T value)
     return true;
 }
 
+// Like Changed, but always true when the shadow is not known to hold GL's value.
+template <class T>
+bool Differs(bool known, T& shadow, T value)
+{
+    const bool changed = Changed(shadow, value);
+    return changed || !known;
+}
+
+bool SameViewport(const D3DVIEWPORT8& a, const D3DVIEWPORT8& b)
+{
+    return a.X == b.X && a.Y == b.Y && a.Width == b.Width && a.Height == b.Height && a.MinZ == b.MinZ &&
+           a.MaxZ == b.MaxZ;
+}
+
 void Enable(GLenum capability, bool on)
 {
     if (on)
@@ -92,6 +106,7 @@ GLenum GlStencilOp(DWORD d3dStencilOp)
 void GlStateCache::Invalidate()
 {
     shadow_ = Shadow{};
+    writes_ = WriteShadow{};
 }
 
 void GlStateCache::Apply(const DeviceState& state, const RasterTarget& target)
@@ -189,19 +204,31 @@ void GlStateCache::ApplyRaster(const DeviceState& state)
         glPolygonMode(GL_FRONT_AND_BACK, mode);
 }
 
-// Clearing and presenting set the write masks and the viewport themselves, so these are always
-// given again; GL ignores a value equal to its current one at little cost.
+// Clearing and presenting set the write masks and the viewport themselves; the device then has
+// these forgotten, and the next draw gives them all again.
 void GlStateCache::ApplyMasksAndViewport(const DeviceState& state, const RasterTarget& target)
 {
     const auto& rs = state.renderStates;
-    const DWORD channels = rs[D3DRS_COLORWRITEENABLE];
-    glColorMask((channels & D3DCOLORWRITEENABLE_RED) != 0, (channels & D3DCOLORWRITEENABLE_GREEN) != 0,
-                (channels & D3DCOLORWRITEENABLE_BLUE) != 0, (channels & D3DCOLORWRITEENABLE_ALPHA) != 0);
-    glDepthMask(target.hasDepth && rs[D3DRS_ZWRITEENABLE] ? GL_TRUE : GL_FALSE);
-    if (target.hasStencil)
-        glStencilMask(static_cast<GLuint>(rs[D3DRS_STENCILWRITEMASK]));
+    const bool known = writes_.known;
+    writes_.known = true;
+    const DWORD channels = rs[D3DRS_COLORWRITEENABLE] & 0xF;
+    if (Differs(known, writes_.colorChannels, channels))
+        glColorMask((channels & D3DCOLORWRITEENABLE_RED) != 0, (channels & D3DCOLORWRITEENABLE_GREEN) != 0,
+                    (channels & D3DCOLORWRITEENABLE_BLUE) != 0, (channels & D3DCOLORWRITEENABLE_ALPHA) != 0);
+    const GLboolean depth = target.hasDepth && rs[D3DRS_ZWRITEENABLE] ? GL_TRUE : GL_FALSE;
+    if (Differs(known, writes_.depth, depth))
+        glDepthMask(depth);
+    writes_.stencilKnown = writes_.stencilKnown && known;
+    if (target.hasStencil) {
+        if (Differs(writes_.stencilKnown, writes_.stencil, static_cast<GLuint>(rs[D3DRS_STENCILWRITEMASK])))
+            glStencilMask(writes_.stencil);
+        writes_.stencilKnown = true;
+    }
     // Rows are stored top row first, so the viewport's top-left origin is GL's origin as well.
     const D3DVIEWPORT8& vp = state.viewport;
+    if (known && SameViewport(writes_.viewport, vp))
+        return;
+    writes_.viewport = vp;
     glViewport(static_cast<GLint>(vp.X), static_cast<GLint>(vp.Y), static_cast<GLsizei>(vp.Width),
                static_cast<GLsizei>(vp.Height));
     glDepthRange(vp.MinZ, vp.MaxZ);

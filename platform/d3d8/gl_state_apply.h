@@ -23,6 +23,8 @@ public:
     void Apply(const DeviceState& state, const RasterTarget& target);
     // Forgets what was set, for a context whose state someone else may have changed.
     void Invalidate();
+    // Forgets the write masks and the viewport, which clearing and presenting set themselves.
+    void ForgetWriteMasksAndViewport() { writes_.known = false; }
 
 private:
     void ApplyBlend(const DeviceState& state, const RasterTarget& target);
@@ -45,6 +47,14 @@ private:
         int offset = -1;
         float offsetUnits = 0.0f;
     } shadow_;
+    struct WriteShadow {
+        bool known = false;
+        DWORD colorChannels = 0;
+        GLboolean depth = GL_FALSE;
+        GLuint stencil = 0;
+        bool stencilKnown = false;
+        D3DVIEWPORT8 viewport = {};
+    } writes_;
 };
 
 // Direct3D's enumerations in GL's terms.

@@ -146,5 +146,23 @@ TEST_F(DrawOutputTest, ColorWriteMaskKeepsMaskedChannels)
     EXPECT_EQ(At(10, 10), 0xFF0080u);
 }
 
+// Clearing and presenting write every channel themselves: the mask of the draws after them must
+// still hold, frame after frame, and after a clear in the middle of a frame.
+TEST_F(DrawOutputTest, ColorWriteMaskHoldsAcrossClearsAndPresents)
+{
+    device->SetRenderState(D3DRS_COLORWRITEENABLE, D3DCOLORWRITEENABLE_RED | D3DCOLORWRITEENABLE_ALPHA);
+    for (int frame = 0; frame < 3; ++frame) {
+        SCOPED_TRACE(frame);
+        Frame([&] {
+            DrawScreenRect(0, 0, 32, 32, 0xFFFFFFFF);
+            const D3DRECT right = {32, 0, 64, 32};
+            device->Clear(1, &right, D3DCLEAR_TARGET, 0xFF008000, 1.0f, 0);
+            DrawScreenRect(32, 0, 64, 32, 0xFFFFFFFF);
+        }, 0xFF000080);
+        EXPECT_EQ(At(10, 10), 0xFF0080u);
+        EXPECT_EQ(At(40, 10), 0xFF8000u);
+    }
+}
+
 }  // namespace
 }  // namespace d3d8_test
