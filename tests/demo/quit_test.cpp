@@ -1,4 +1,4 @@
-// Leaving the demo at chosen moments of each part, by Escape and by the window's close box: the loop
+// Leaving the demo at chosen moments of each part and of the hidden part, by Escape and by the window's close box: the loop
 // ends within a second of demo time, the end steps run, every object is released and no message box
 // is shown. The moments are a fixed list, so every run checks the same frames.
 #include <gtest/gtest.h>
@@ -23,15 +23,23 @@ struct SLeft {
     size_t boxes = 0;
 };
 
+// The hidden part is opened by its keys on the second frame and left on this one.
+constexpr int kHiddenLeaveFrame = 23;
+
 SLeft LeavePart(int part, Leave how, const std::vector<platform::MusicSyncEvent>& syncs)
 {
     SSeekPlan plan;
     std::string error;
-    EXPECT_TRUE(PlanSeek(syncs, std::nullopt, part, plan, error)) << error;
-    const int at = kLeaveFrame[part - 1];
+    if (part != kHiddenPart)
+        EXPECT_TRUE(PlanSeek(syncs, std::nullopt, part, plan, error)) << error;
+    const int at = part == kHiddenPart ? kHiddenLeaveFrame : kLeaveFrame[part - 1];
     CDemoRecorder recorder;
     recorder.maxFrames = at + 10 * kFramesPerSecond;  // far beyond the second allowed
     recorder.beforeFrame = [&](int frame) {
+        if (part == kHiddenPart && frame == 1)
+            HoldKeys(HiddenPartKeys());
+        if (part == kHiddenPart && frame == 2)
+            HoldKeys({});
         if (how == Leave::Escape && frame == at)
             HoldKeys({DIK_ESCAPE});
     };
@@ -45,15 +53,17 @@ SLeft LeavePart(int part, Leave how, const std::vector<platform::MusicSyncEvent>
     settings.startSeconds = static_cast<float>(plan.seconds);
     settings.startPart = plan.part;
     const auto boxes = RunDemo(FARREACH_BUILD_DIR "/Data/thezenth.XM", recorder, settings);
+    if (part == kHiddenPart)
+        EXPECT_EQ(recorder.frames.back().state.currentPart, kHiddenPart) << "the hidden part was not open";
     return {recorder.frames.size(), recorder.ended, recorder.registeredAtEnd, boxes.size()};
 }
 
-TEST(LeavingTheDemo, EscapeOrTheCloseBoxInAnyPartEndsItWithinASecondReleasingEverything)
+TEST(LeavingTheDemo, EscapeOrTheCloseBoxInAnyPartOrTheHiddenOneEndsItWithinASecondReleasingEverything)
 {
     std::vector<platform::MusicSyncEvent> syncs;
     ASSERT_TRUE(platform::ScanMusicSyncs(FARREACH_BUILD_DIR "/Data/thezenth.XM", syncs));
-    for (int part = 1; part <= 15; ++part) {
-        const size_t at = static_cast<size_t>(kLeaveFrame[part - 1]);
+    for (int part : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, kHiddenPart}) {
+        const size_t at = static_cast<size_t>(part == kHiddenPart ? kHiddenLeaveFrame : kLeaveFrame[part - 1]);
         for (Leave how : {Leave::Escape, Leave::CloseBox}) {
             const char* what = how == Leave::Escape ? "Escape" : "close box";
             const SLeft left = LeavePart(part, how, syncs);
