@@ -57,6 +57,16 @@ D3DMATERIAL8 GreyMaterial()
 }
 
 // Every call Render makes, straight to the device.
+// The cube's stream, indices, material and texture, as Render binds them.
+void BindCube(IDirect3DDevice8* device, const DeviceCube& cube, const D3DMATERIAL8& material)
+{
+    device->SetVertexShader(D3DFVF_S3DVERTEX);
+    device->SetStreamSource(0, cube.vertices, sizeof(S3DVERTEX));
+    device->SetIndices(cube.indices, 0);
+    device->SetMaterial(&material);
+    device->SetTexture(0, SharedTexture());
+}
+
 void BM_DeviceDraw(benchmark::State& state)
 {
     IDirect3DDevice8* device = Device();
@@ -68,11 +78,7 @@ void BM_DeviceDraw(benchmark::State& state)
         for (auto _ : state) {
             SetObjectTransforms(device, DrawOffset(draws++));
             SetObjectStates(device);
-            device->SetVertexShader(D3DFVF_S3DVERTEX);
-            device->SetStreamSource(0, cube.vertices, sizeof(S3DVERTEX));
-            device->SetIndices(cube.indices, 0);
-            device->SetMaterial(&material);
-            device->SetTexture(0, SharedTexture());
+            BindCube(device, cube, material);
             device->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 36, 0, 12);
             cadence.Drew();
         }
@@ -89,11 +95,7 @@ void BM_DeviceFastDraw(benchmark::State& state)
     const D3DMATERIAL8 material = GreyMaterial();
     SetObjectTransforms(device, 0.0f);
     SetObjectStates(device);
-    device->SetVertexShader(D3DFVF_S3DVERTEX);
-    device->SetStreamSource(0, cube.vertices, sizeof(S3DVERTEX));
-    device->SetIndices(cube.indices, 0);
-    device->SetMaterial(&material);
-    device->SetTexture(0, SharedTexture());
+    BindCube(device, cube, material);
     D3DXMATRIX world;
     D3DXMatrixScaling(&world, 0.02f, 0.02f, 0.02f);
     {
