@@ -62,24 +62,32 @@ void CFarreachApp::RunLive(CFarreachDlg& dialog)
     settings.fps = m_options.fps.value_or(-1);
     CLiveRun live(settings);
     dialog.m_DemoConfig.observer = &live;
-    if (m_options.startSeconds || m_options.startPart) {
-        std::vector<platform::MusicSyncEvent> syncs;
-        SSeekPlan plan;
-        std::string error;
-        if (!platform::ScanMusicSyncs("Data\\thezenth.XM", syncs))
-            error = "cannot read the music Data/thezenth.XM to seek in it";
-        if (!error.empty() || !PlanSeek(syncs, m_options.startSeconds, m_options.startPart, plan, error)) {
-            fprintf(stderr, "farreach: %s\n", error.c_str());
-            m_exitCode = 1;
-            return;
-        }
-        dialog.m_DemoConfig.startSeconds = static_cast<float>(plan.seconds);
-        dialog.m_DemoConfig.startPart = plan.part;
-    }
+    if (!PlanStart(dialog))
+        return;
     if (m_options.showDialog)
         dialog.DoModal();
     else
         dialog.StartDemo();
+}
+
+// A run asked to start at a time or a part has the music position and the part found from the
+// module's own sync effects; false (with the message given) when they cannot be.
+bool CFarreachApp::PlanStart(CFarreachDlg& dialog)
+{
+    if (!m_options.startSeconds && !m_options.startPart)
+        return true;
+    std::vector<platform::MusicSyncEvent> syncs;
+    SSeekPlan plan;
+    std::string error;
+    if (!platform::ScanMusicSyncs("Data\\thezenth.XM", syncs))
+        error = "cannot read the music Data/thezenth.XM to seek in it";
+    if (!error.empty() || !PlanSeek(syncs, m_options.startSeconds, m_options.startPart, plan, error)) {
+        Fail(error);
+        return false;
+    }
+    dialog.m_DemoConfig.startSeconds = static_cast<float>(plan.seconds);
+    dialog.m_DemoConfig.startPart = plan.part;
+    return true;
 }
 
 void CFarreachApp::RunCapture(CFarreachDlg& dialog)
@@ -148,6 +156,8 @@ void CFarreachApp::RunBench(CFarreachDlg& dialog)
     settings.jsonPath = m_options.benchJson;
     CBenchRun bench(settings);
     bench.Prepare();
+    if (!PlanStart(dialog))
+        return;
     dialog.m_DemoConfig.observer = &bench;
     dialog.StartDemo();
     fputs(bench.Table().c_str(), stdout);

@@ -28,6 +28,7 @@ private:
     void RunLive(CFarreachDlg& dialog);
     void RunCapture(CFarreachDlg& dialog);
     void RunBench(CFarreachDlg& dialog);
+    bool PlanStart(CFarreachDlg& dialog);
     bool StartVideo(CVideoEncoder& video, CScratchFolder& scratch, SCaptureSettings& settings, std::string& error);
     // Reports a failed offline run; the program then ends with status 1.
     void Fail(const std::string& error);

@@ -85,8 +85,8 @@ std::vector<Entry> MakeTable()
                "live: start the music at that time (the next row start), with the part current there",
                &LaunchOptions::startSeconds),
         {"--part", "N", "1",
-         "live: start at the start of part N (1 to 15), found from the module's sync effects. When seeking, the "
-         "values parts carry over from earlier parts are those of a fresh start",
+         "live or --bench: start at the start of part N (1 to 15), found from the module's sync effects. When "
+         "seeking, the values parts carry over from earlier parts are those of a fresh start",
          ParsePart},
         {"--capture", "DIR", "no capture",
          "play on a virtual clock with the music decoded in step, no window or sound card needed, and write "

@@ -46,8 +46,10 @@ void CheckCombinations(LaunchOptions& o)
     if (!o.error.empty())
         return;
     const bool offline = o.mode != RunMode::Live;
-    if (offline && (o.startSeconds || o.startPart))
-        o.error = "--start and --part are for live runs; a capture or benchmark takes --from and --to";
+    if (o.mode == RunMode::Capture && (o.startSeconds || o.startPart))
+        o.error = "--start and --part are for live runs; a capture takes --from and --to";
+    else if (o.mode == RunMode::Bench && o.startSeconds)
+        o.error = "--start is for live runs; a benchmark takes --part, --from and --to";
     else if (!offline && (o.from || o.to))
         o.error = "--from and --to need --capture, --video or --bench";
     else if (o.mode == RunMode::Capture && o.fps && *o.fps <= 0)

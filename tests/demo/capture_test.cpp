@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 
 #include "demo_run.h"
 #include "program_output.h"
@@ -171,6 +172,21 @@ TEST_F(CaptureTest, AMalformedInputScriptIsRefusedWithItsLineNumber)
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.errors.find("cannot read the input script"), std::string::npos) << run.errors;
     EXPECT_FALSE(fs::exists(folder));
+}
+
+// A benchmark started at a part measures that part from its first frame: the table has its row only.
+TEST_F(CaptureTest, ABenchmarkStartedAtAPartMeasuresThatPartAlone)
+{
+    const SProgramOutput run = RunForOutput("SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy " FARREACH_PROGRAM
+                                            " --bench --part 4 --to 66.5 --resolution 320x240 --data " FARREACH_BUILD_DIR);
+    ASSERT_EQ(run.status, 0) << run.text;
+    EXPECT_NE(run.text.find("loading: "), std::string::npos) << run.text;
+    EXPECT_EQ(run.text.find("part 3"), std::string::npos) << run.text;
+    // The part's frames from its sync row at 65.28 s to 66.5 s, at 60 steps a second.
+    const std::regex row("part 4 +([0-9]+) ");
+    std::smatch match;
+    ASSERT_TRUE(std::regex_search(run.text, match, row)) << run.text;
+    EXPECT_NEAR(std::stoi(match[1]), 73, 2) << run.text;
 }
 
 TEST_F(CaptureTest, BadOptionsAreRefusedWithExitStatus2)

@@ -131,6 +131,10 @@ TEST(LaunchOptions, RunModesTakeTheirSpanRateAndAny43Size)
     EXPECT_TRUE(bench.error.empty()) << bench.error;
     EXPECT_EQ(bench.mode, RunMode::Bench);
     EXPECT_EQ(bench.benchJson, "b.json");
+    // A benchmark may start at a part, so one part is measured without playing those before it.
+    LaunchOptions part = Parse({"--bench", "--part", "7", "--to", "130"});
+    EXPECT_TRUE(part.error.empty()) << part.error;
+    EXPECT_EQ(part.startPart, 7);
     LaunchOptions live = Parse({"--part", "7", "--fps", "0", "--no-dialog"});
     EXPECT_TRUE(live.error.empty()) << live.error;
     EXPECT_EQ(live.mode, RunMode::Live);
@@ -145,6 +149,8 @@ TEST(LaunchOptions, RunModesRefuseWhatTheyCannotDo)
     EXPECT_NE(Parse({"--resolution", "960x720"}).error.find("960x720"), std::string::npos);  // live: the three
     EXPECT_NE(Parse({"--capture", "d", "--fps", "0"}).error.find("above 0"), std::string::npos);
     EXPECT_NE(Parse({"--capture", "d", "--start", "3"}).error.find("--start"), std::string::npos);
+    EXPECT_NE(Parse({"--capture", "d", "--part", "3"}).error.find("--part"), std::string::npos);
+    EXPECT_NE(Parse({"--bench", "--start", "3"}).error.find("--start"), std::string::npos);
     EXPECT_NE(Parse({"--bench", "--fps", "30"}).error.find("60"), std::string::npos);
     EXPECT_NE(Parse({"--part", "0"}).error.find("1 to 15"), std::string::npos);
     EXPECT_NE(Parse({"--part", "2.5"}).error.find("1 to 15"), std::string::npos);

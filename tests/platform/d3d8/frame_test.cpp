@@ -48,6 +48,56 @@ TEST_F(FrameTest, FrontBufferKeepsTheLastPresentedPictureOnly)
     EXPECT_EQ(pixels[0], 0xFF00FF00u);
 }
 
+// Reads the back buffer's picture through a lockable back buffer, as A8R8G8B8 values.
+std::vector<DWORD> ReadBackBuffer(IDirect3DDevice8* device, UINT width, UINT height)
+{
+    std::vector<DWORD> pixels;
+    IDirect3DSurface8* back = nullptr;
+    if (device->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &back) != D3D_OK)
+        return pixels;
+    D3DLOCKED_RECT locked;
+    if (back->LockRect(&locked, nullptr, D3DLOCK_READONLY) == D3D_OK) {
+        for (UINT y = 0; y < height; ++y) {
+            const DWORD* row = reinterpret_cast<const DWORD*>(static_cast<BYTE*>(locked.pBits) + y * locked.Pitch);
+            pixels.insert(pixels.end(), row, row + width);
+        }
+        back->UnlockRect();
+    }
+    back->Release();
+    return pixels;
+}
+
+// Whatever the swap effect, the back buffer still holds the presented picture after a Present, as
+// Direct3D 8's windowed presents leave it and as the screen's feedback trails need (they draw each
+// frame over the last one); the front buffer is the frame just presented, and drawing after a
+// Present never reaches it.
+TEST_F(FrameTest, TheBackBufferKeepsThePresentedPictureAndTheFrontBufferIsApart)
+{
+    for (D3DSWAPEFFECT effect : {D3DSWAPEFFECT_DISCARD, D3DSWAPEFFECT_FLIP, D3DSWAPEFFECT_COPY}) {
+        SCOPED_TRACE(effect);
+        ASSERT_EQ(device->Release(), 0u);
+        device = nullptr;
+        params = WindowedParameters();
+        params.SwapEffect = effect;
+        params.BackBufferFormat = D3DFMT_A8R8G8B8;
+        params.Flags = D3DPRESENTFLAG_LOCKABLE_BACKBUFFER;
+        ASSERT_EQ(CreateDevice(params), D3D_OK);
+        for (DWORD color : {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu}) {
+            ASSERT_EQ(device->Clear(0, nullptr, D3DCLEAR_TARGET, color, 1.0f, 0), D3D_OK);
+            ASSERT_EQ(device->Present(nullptr, nullptr, nullptr, nullptr), D3D_OK);
+            EXPECT_EQ(ReadFrontBuffer(kClientWidth, kClientHeight).at(0), color);
+            EXPECT_EQ(ReadBackBuffer(device, kClientWidth, kClientHeight).at(0), color);
+        }
+        const D3DRECT corner = {0, 0, 4, 4};
+        ASSERT_EQ(device->Clear(1, &corner, D3DCLEAR_TARGET, 0xFFFFFFFF, 1.0f, 0), D3D_OK);
+        EXPECT_EQ(ReadFrontBuffer(kClientWidth, kClientHeight).at(0), 0xFF0000FFu);
+        ASSERT_EQ(device->Present(nullptr, nullptr, nullptr, nullptr), D3D_OK);
+        const std::vector<DWORD> front = ReadFrontBuffer(kClientWidth, kClientHeight);
+        EXPECT_EQ(front.at(0), 0xFFFFFFFFu);
+        EXPECT_EQ(front.at(4), 0xFF0000FFu);
+    }
+}
+
 TEST_F(FrameTest, ViewportRestrictsClear)
 {
     ASSERT_EQ(device->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF000000, 1.0f, 0), D3D_OK);
