@@ -44,8 +44,9 @@ D3DCOLOR Pack(const Channels& c)
 {
     D3DCOLOR value = 0;
     for (int i = 0; i < 4; ++i) {
-        const long channel = std::lround(std::clamp(c[i], 0.0f, 255.0f));
-        value |= static_cast<D3DCOLOR>(channel) << (8 * i);
+        // Rounded half away from zero; in double the half added to a float is exact.
+        const auto channel = static_cast<D3DCOLOR>(static_cast<double>(std::clamp(c[i], 0.0f, 255.0f)) + 0.5);
+        value |= channel << (8 * i);
     }
     return value;
 }
@@ -56,13 +57,15 @@ Pixels ResizeBox(const Pixels& source, UINT width, UINT height)
     const auto rows = BoxTaps(source.height, height);
     // Horizontal pass: source height x target width.
     std::vector<Channels> across(size_t(width) * source.height, Channels{});
-    for (UINT y = 0; y < source.height; ++y)
+    std::vector<Channels> sourceRow(source.width);
+    for (UINT y = 0; y < source.height; ++y) {
+        for (UINT x = 0; x < source.width; ++x)
+            sourceRow[x] = Unpack(source.values[size_t(y) * source.width + x]);
         for (UINT x = 0; x < width; ++x)
-            for (const Tap& tap : columns[x]) {
-                const Channels c = Unpack(source.values[size_t(y) * source.width + tap.index]);
+            for (const Tap& tap : columns[x])
                 for (int i = 0; i < 4; ++i)
-                    across[size_t(y) * width + x][i] += c[i] * tap.weight;
-            }
+                    across[size_t(y) * width + x][i] += sourceRow[tap.index][i] * tap.weight;
+    }
     Pixels target{width, height, std::vector<D3DCOLOR>(size_t(width) * height)};
     for (UINT y = 0; y < height; ++y)
         for (UINT x = 0; x < width; ++x) {
@@ -72,6 +75,39 @@ Pixels ResizeBox(const Pixels& source, UINT width, UINT height)
                     sum[i] += across[size_t(tap.index) * width + x][i] * tap.weight;
             target.values[size_t(y) * width + x] = Pack(sum);
         }
+    return target;
+}
+
+// Each axis halved exactly or kept (the usual step from one mip level to the next). The box filter's
+// weights are then 1/2 or 1, exact in floating point, so the sum of the covered pixels rounded half up
+// is the same value the general filter gives, with no weights to multiply.
+bool HalvesOrKeepsEachAxis(const Pixels& source, UINT width, UINT height)
+{
+    return (source.width == width || source.width == 2 * width) &&
+           (source.height == height || source.height == 2 * height);
+}
+
+Pixels ResizeHalving(const Pixels& source, UINT width, UINT height)
+{
+    const UINT stepX = source.width / width, stepY = source.height / height;
+    const UINT count = stepX * stepY;  // 2 or 4 pixels per target pixel
+    Pixels target{width, height, std::vector<D3DCOLOR>(size_t(width) * height)};
+    for (UINT y = 0; y < height; ++y) {
+        const D3DCOLOR* row0 = source.values.data() + size_t(y) * stepY * source.width;
+        const D3DCOLOR* row1 = row0 + (stepY - 1) * size_t(source.width);
+        for (UINT x = 0; x < width; ++x) {
+            const UINT x0 = x * stepX, x1 = x0 + stepX - 1;
+            D3DCOLOR value = 0;
+            for (int shift = 0; shift < 32; shift += 8) {
+                auto channel = [shift](D3DCOLOR pixel) { return (pixel >> shift) & 0xFF; };
+                UINT sum = channel(row0[x0]) + (stepX == 2 ? channel(row0[x1]) : 0);
+                if (stepY == 2)
+                    sum += channel(row1[x0]) + (stepX == 2 ? channel(row1[x1]) : 0);
+                value |= static_cast<D3DCOLOR>((sum + count / 2) / count) << shift;
+            }
+            target.values[size_t(y) * width + x] = value;
+        }
+    }
     return target;
 }
 
@@ -117,7 +153,8 @@ Pixels Resize(const Pixels& source, UINT width, UINT height, DWORD filterKind)
     case D3DX_FILTER_POINT:
         return ResizePoint(source, width, height);
     default:
-        return ResizeBox(source, width, height);
+        return HalvesOrKeepsEachAxis(source, width, height) ? ResizeHalving(source, width, height)
+                                                            : ResizeBox(source, width, height);
     }
 }
 

@@ -81,6 +81,19 @@ TEST_F(TextureShapeTest, MipLevelsAreBoxFilteredDownToOnePixel)
     EXPECT_EQ(ReadLevel<DWORD>(texture, 2), (std::vector<DWORD>{(225u << 24) | (66u << 16) | (189u << 8) | 90u}));
 }
 
+TEST_F(TextureShapeTest, MipAveragesRoundHalvesUpAndAWideLevelHalvesItsWidthAlone)
+{
+    // Blue values whose 2 x 2 means end in .75 and .5; the last level halves the width only.
+    const DWORD blue[8] = {0, 1, 10, 13, 1, 1, 11, 12};
+    std::vector<DWORD> pixels;
+    for (DWORD b : blue)
+        pixels.push_back(0xFF204000 | b);
+    ASSERT_EQ(LoadEx(EncodeColourPng(4, 2, pixels, true), 0, 0, D3DFMT_A8R8G8B8, D3DX_DEFAULT), D3D_OK);
+    ASSERT_EQ(texture->GetLevelCount(), 3u);
+    EXPECT_EQ(ReadLevel<DWORD>(texture, 1), (std::vector<DWORD>{0xFF204001, 0xFF20400C}));
+    EXPECT_EQ(ReadLevel<DWORD>(texture, 2), (std::vector<DWORD>{0xFF204007}));
+}
+
 TEST_F(TextureShapeTest, PixelsAreWrittenInTheRequestedFormat)
 {
     const Bytes picture = EncodeColourPng(4, 1, {0xFF884411, 0x00FFFFFF, 0xFFFF0000, 0x8000FF00}, true);
