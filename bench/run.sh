@@ -7,8 +7,9 @@
 #
 #   bench/run.sh [OUTPUT.md]      (default: build/bench/results.md)
 # Environment: BUILD (default build), BASELINE (none), ROUNDS (3), RESOLUTIONS ("640x480 1024x768"),
-#   DEMO_SPAN ("--from S --to S" for part of the demo; default the whole demo), NO_DEMO=1 to skip it,
-#   DATA (the demo's data folder, default $BUILD).
+#   DEMO_SPAN ("--from S --to S" for part of the demo; default the whole demo), PART_SECONDS (each
+#   part started on its own and measured that long, instead of the whole demo), NO_DEMO=1 to skip
+#   it, DATA (the demo's data folder, default $BUILD).
 set -eu
 cd "$(dirname "$0")/.."
 BUILD=${BUILD:-build}
@@ -29,13 +30,38 @@ bench_round() {
         --benchmark_out="$1/present_$3.json" --benchmark_out_format=json >/dev/null
 }
 
-# demo_runs FOLDER BUILD
+# The start of each part in the demo's module (docs/music_timeline.md), and the keys that open the
+# hidden part, held for a moment 3 s into part 15.
+PART_STARTS="0 15.36 30.72 65.28 80.64 111.36 126.72 157.44 172.80 203.52 218.88 253.44 268.80 303.36 322.56"
+HIDDEN_KEYS="LSHIFT RCONTROL 7 8 9 UP DOWN"
+
+hidden_part_script() {
+    for key in $HIDDEN_KEYS; do echo "325.56 down $key"; done
+    for key in $HIDDEN_KEYS; do echo "325.70 up $key"; done
+}
+
+# demo_runs FOLDER BUILD: the whole demo (or DEMO_SPAN) at each resolution, or with PART_SECONDS
+# each part started on its own (--part) and measured for that many seconds, the hidden part too.
 demo_runs() {
     [ "${NO_DEMO:-0}" = 1 ] && return 0
     for resolution in $RESOLUTIONS; do
-        # shellcheck disable=SC2086
-        "$2/demo/farreach" --data "$DATA" --bench --resolution "$resolution" ${DEMO_SPAN:-} \
-            --bench-json "$1/demo_$resolution.json" >/dev/null
+        if [ -z "${PART_SECONDS:-}" ]; then
+            # shellcheck disable=SC2086
+            "$2/demo/farreach" --data "$DATA" --bench --resolution "$resolution" ${DEMO_SPAN:-} \
+                --bench-json "$1/demo_$resolution.json" >/dev/null
+            continue
+        fi
+        part=1
+        for start in $PART_STARTS; do
+            "$2/demo/farreach" --data "$DATA" --bench --resolution "$resolution" --part "$part" \
+                --to "$(awk "BEGIN { print $start + $PART_SECONDS }")" \
+                --bench-json "$1/demo_${resolution}_part$(printf %02d "$part").json" >/dev/null
+            part=$((part + 1))
+        done
+        hidden_part_script >"$WORK/hidden_keys.txt"
+        "$2/demo/farreach" --data "$DATA" --bench --resolution "$resolution" --part 15 \
+            --from 325.7 --to "$(awk "BEGIN { print 325.7 + $PART_SECONDS }")" --input "$WORK/hidden_keys.txt" \
+            --bench-json "$1/demo_${resolution}_part99.json" >/dev/null
     done
 }
 

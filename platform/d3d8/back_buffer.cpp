@@ -88,8 +88,14 @@ void BackBuffer::BlitToWindow(const PixelRect& target, int windowWidth, int wind
     glDisable(GL_SCISSOR_TEST);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glViewport(0, 0, windowWidth, windowHeight);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
+    // Only the bars beside a letterboxed picture need clearing; a picture that fills the window
+    // covers every pixel.
+    const bool fillsWindow =
+        target.x <= 0 && target.y <= 0 && target.x + target.width >= windowWidth && target.y + target.height >= windowHeight;
+    if (!fillsWindow) {
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
     glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
     const GLenum filter = (target.width == static_cast<int>(width_) && target.height == static_cast<int>(height_))
                               ? GL_NEAREST
