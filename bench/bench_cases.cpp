@@ -1,6 +1,7 @@
 #include "bench_cases.h"
 
 #include <cstring>
+#include <initializer_list>
 
 #include "bench_scene.h"
 #include "screen/D3DFont.h"
@@ -200,6 +201,47 @@ void BM_EmptyFramePresent(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 
+// The screen's render-to-texture pass: a 1024 x 512 target texture and depth surface, a depth clear
+// and a draw, over and over (each part clears the depth between its layers). The argument says
+// whether the viewport is the whole texture (1) or 640 x 480 of it, as at that screen size (0).
+void BM_DepthClearOfTextureTarget(benchmark::State& state)
+{
+    IDirect3DDevice8* device = Device();
+    IDirect3DTexture8* texture = nullptr;
+    IDirect3DSurface8 *target = nullptr, *depth = nullptr, *back = nullptr, *backDepth = nullptr;
+    device->CreateTexture(1024, 512, 1, D3DUSAGE_RENDERTARGET, D3DFMT_A8R8G8B8, D3DPOOL_DEFAULT, &texture);
+    device->CreateDepthStencilSurface(1024, 512, D3DFMT_D24S8, D3DMULTISAMPLE_NONE, &depth);
+    if (!texture || !depth || texture->GetSurfaceLevel(0, &target) != D3D_OK) {
+        state.SkipWithError("no texture target");
+        return;
+    }
+    device->GetRenderTarget(&back);
+    device->GetDepthStencilSurface(&backDepth);
+    DeviceCube cube;
+    BindCube(cube, SharedTexture());
+    const bool whole = state.range(0) == 1;
+    const D3DVIEWPORT8 viewport = {0, 0, whole ? 1024u : 640u, whole ? 512u : 480u, 0.0f, 1.0f};
+    int frame = 0;
+    for (auto _ : state) {
+        device->SetRenderTarget(target, depth);
+        device->SetViewport(&viewport);
+        device->BeginScene();
+        device->Clear(0, nullptr, D3DCLEAR_ZBUFFER, 0, 1.0f, 0);
+        DrawCube();
+        device->EndScene();
+        if (++frame % 10 == 0) {
+            device->SetRenderTarget(back, backDepth);
+            device->Present(nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+    device->SetRenderTarget(back, backDepth);
+    device->SetTexture(0, nullptr);
+    for (IUnknown* object : std::initializer_list<IUnknown*>{target, depth, texture, back, backDepth})
+        object->Release();
+    state.SetItemsProcessed(state.iterations());
+    state.SetLabel(whole ? "viewport: the whole texture" : "viewport: 640x480 of the texture");
+}
+
 }  // namespace
 
 void RegisterCases(Configure atCadences)
@@ -210,6 +252,10 @@ void RegisterCases(Configure atCadences)
     atCadences(benchmark::RegisterBenchmark("BM_TextureLockRect256", BM_TextureLockRect256));
     atCadences(benchmark::RegisterBenchmark("BM_FontText", BM_FontText));
     benchmark::RegisterBenchmark("BM_EmptyFramePresent", BM_EmptyFramePresent)->MinTime(0.5);
+    benchmark::RegisterBenchmark("BM_DepthClearOfTextureTarget", BM_DepthClearOfTextureTarget)
+        ->Arg(0)
+        ->Arg(1)
+        ->MinTime(0.5);
 }
 
 }  // namespace bench

@@ -39,6 +39,45 @@ TEST_F(DrawTargetDepthTest, DepthTestUsesTheClampedDepthOfScreenQuads)
     EXPECT_EQ(At(20, 8), 0x00FF00u);
 }
 
+// A depth clear reaches the viewport only, whether the device clears just that area or, where it
+// leaves the same values, the whole buffer: what earlier draws and clears left outside stays.
+TEST_F(DrawTargetDepthTest, ADepthClearKeepsTheDepthOutsideTheViewport)
+{
+    const UINT half = kClientWidth / 2;
+    const D3DVIEWPORT8 whole = {0, 0, kClientWidth, kClientHeight, 0.0f, 1.0f};
+    const D3DVIEWPORT8 left = {0, 0, half, kClientHeight, 0.0f, 1.0f};
+    auto clearDepth = [&](const D3DVIEWPORT8& viewport, float z) {
+        ASSERT_EQ(device->SetViewport(&viewport), D3D_OK);
+        ASSERT_EQ(device->Clear(0, nullptr, D3DCLEAR_ZBUFFER, 0, z, 0), D3D_OK);
+    };
+    auto drawAll = [&](DWORD color, float z) {
+        ASSERT_EQ(device->SetViewport(&whole), D3D_OK);
+        DrawScreenRect(0, 0, static_cast<float>(kClientWidth), static_cast<float>(kClientHeight), color, z);
+    };
+    device->SetRenderState(D3DRS_ZENABLE, D3DZB_TRUE);
+    ASSERT_EQ(device->SetViewport(&whole), D3D_OK);
+    ASSERT_EQ(device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0xFF000000, 1.0f, 0), D3D_OK);
+    ASSERT_EQ(device->BeginScene(), D3D_OK);
+    // Only the left half is drawn, then cleared again to the value the rest holds...
+    ASSERT_EQ(device->SetViewport(&left), D3D_OK);
+    DrawScreenRect(0, 0, static_cast<float>(half), static_cast<float>(kClientHeight), 0xFFFF0000, 0.2f);
+    clearDepth(left, 1.0f);
+    // ...and then to another value, which the right half must not get.
+    clearDepth(left, 0.3f);
+    drawAll(0xFF00FF00, 0.5f);  // green on the right only: the left holds 0.3
+    // The right half now holds 0.5: clearing the left to 1.0 must leave it so.
+    clearDepth(left, 1.0f);
+    drawAll(0xFF0000FF, 0.7f);  // blue on the left only
+    ASSERT_EQ(device->EndScene(), D3D_OK);
+    ASSERT_EQ(device->Present(nullptr, nullptr, nullptr, nullptr), D3D_OK);
+    pixels = ReadFrontBuffer(kClientWidth, kClientHeight);
+    ASSERT_EQ(pixels.size(), size_t(kClientWidth * kClientHeight));
+    EXPECT_EQ(At(2, 2), 0x0000FFu);
+    EXPECT_EQ(At(half - 2, kClientHeight - 2), 0x0000FFu);
+    EXPECT_EQ(At(half + 2, 2), 0x00FF00u);
+    EXPECT_EQ(At(kClientWidth - 2, kClientHeight - 2), 0x00FF00u);
+}
+
 class DestinationAlphaTest : public DrawTest {
 protected:
     void UseBlend(DWORD source, DWORD destination)
