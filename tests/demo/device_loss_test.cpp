@@ -170,15 +170,17 @@ TEST_P(DeviceLossInTheDemo, TenLossesRestoreEveryObjectOnceAndTheScreenIsDrawnAg
     // than at the end of the run without losses.
     EXPECT_EQ(lost.registeredAtEnd, plain.registeredAtEnd);
     EXPECT_LE(lost.liveResourcesAtEnd, plain.liveResourcesAtEnd);
-    // The picture is drawn again. It need not be the one without the loss: what the parts blend over
-    // earlier frames (trails, the fire, the smoke's particles) starts again from nothing after a
-    // reset, and comes back within a second or so. How far it differs is printed.
+    // The picture is drawn again, and 11 to 15 frames after the loss it is nearly the one without the
+    // loss: what the parts blend over earlier frames (the trails of the texture pass) starts again on
+    // a new back buffer after the reset and has come back by then; particle systems start afresh (the
+    // sausage's smoke, up to 5.4 % of the pixels). How far it differs is printed.
     ASSERT_EQ(lost.pictures.size(), static_cast<size_t>(kLosses));
     double most = 0, sum = 0;
     for (const auto& [frame, picture] : lost.pictures) {
         ASSERT_EQ(picture.size(), 320u * 240u) << "frame " << frame;
         EXPECT_FALSE(IsUniform(picture)) << "frame " << frame;
         const double share = DifferentShare(picture, plain.pictures.at(frame));
+        EXPECT_LT(share, 0.1) << "frame " << frame;
         most = std::max(most, share);
         sum += share;
     }
