@@ -40,6 +40,9 @@ void CDemoDriver::SetUp()
     DrawLoadingFrame();
     if (m_config.observer)
         m_config.observer->OnLoadingShown();
+    // Scripted input due at the loading frame acts while the rest loads, as a person's would.
+    if (m_config.keyScript)
+        m_config.keyScript->ApplyWhileLoading(screen.GetTickCount() - m_state.t0);
     BuildRemainingObjects(*m_objects, *m_tables);
     StartMusic();
     if (m_config.startSeconds > 0) {

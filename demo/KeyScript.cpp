@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "platform_hooks.h"
+#include "screen/Screen.h"
 
 namespace {
 
@@ -53,8 +54,9 @@ bool ParseLine(const std::string& line, SKeyEvent& event, std::string& reason)
     std::istringstream words(line);
     std::string seconds, action, key, extra;
     words >> seconds >> action >> key;
-    if (key.empty() || (words >> extra)) {
-        reason = "expected \"SECONDS down KEY\" or \"SECONDS up KEY\"";
+    const bool close = action == "close";
+    if ((close ? !key.empty() : key.empty()) || (words >> extra)) {
+        reason = "expected \"SECONDS down KEY\", \"SECONDS up KEY\" or \"SECONDS close\"";
         return false;
     }
     char* end = nullptr;
@@ -63,8 +65,14 @@ bool ParseLine(const std::string& line, SKeyEvent& event, std::string& reason)
         reason = "'" + seconds + "' is not a time in seconds (a number from 0 up)";
         return false;
     }
+    if (close) {
+        event.close = true;
+        event.key = 0;
+        event.down = false;
+        return true;
+    }
     if (action != "down" && action != "up") {
-        reason = "'" + action + "' is neither down nor up";
+        reason = "'" + action + "' is not down, up or close";
         return false;
     }
     event.down = action == "down";
@@ -80,6 +88,19 @@ bool SkippedLine(const std::string& line)
 {
     const size_t first = line.find_first_not_of(" \t\r");
     return first == std::string::npos || line[first] == '#';
+}
+
+// The screen window's close box, clicked as a person would. The click reaches the window through the
+// message pump on the other thread; waiting for it here (with a limit, for a pump that no longer runs)
+// makes the frame in which the window closes the same at every run.
+void ClickCloseBox()
+{
+    HWND window = CScreen::Instance().GetHWnd();
+    if (!window || !IsWindow(window))
+        return;
+    platform::PressCloseBox(window);
+    for (int waited = 0; waited < 5000 && IsWindow(window); ++waited)
+        Sleep(1);
 }
 
 }  // namespace
@@ -132,16 +153,29 @@ bool CKeyScript::Load(const std::string& path, std::string& error)
 
 void CKeyScript::Apply(double now)
 {
+    ApplyDue(now);
+    // The frame reads the keyboard next: from then on the keys pressed so far may be released.
+    std::fill(std::begin(m_pressedUnread), std::end(m_pressedUnread), false);
+}
+
+void CKeyScript::ApplyWhileLoading(double now) { ApplyDue(now); }
+
+void CKeyScript::ApplyDue(double now)
+{
     // Times are compared as the demo's clock holds them (in single precision), so that a key set
-    // for 331.4 s goes down on the frame whose clock reads 331.4. A key that goes down here is
-    // released no earlier than the next frame, so that every press is seen at least once; the
-    // events after such a release wait with it, to keep their order.
-    bool pressed[256] = {};
+    // for 331.4 s goes down on the frame whose clock reads 331.4. A key that goes down is released
+    // no earlier than the next frame, so that every press is seen at least once; the events after
+    // such a release wait with it, to keep their order.
     for (; m_next < m_events.size(); ++m_next) {
         const SKeyEvent& event = m_events[m_next];
-        if (static_cast<float>(event.seconds) > static_cast<float>(now) || (!event.down && pressed[event.key]))
+        if (static_cast<float>(event.seconds) > static_cast<float>(now) ||
+            (!event.close && !event.down && m_pressedUnread[event.key]))
             break;
-        pressed[event.key] = pressed[event.key] || event.down;
+        if (event.close) {
+            ClickCloseBox();
+            continue;
+        }
+        m_pressedUnread[event.key] = m_pressedUnread[event.key] || event.down;
         platform::SetKeyHeld(event.key, event.down);
     }
 }

@@ -117,7 +117,8 @@ std::vector<Entry> MakeTable()
          [](LaunchOptions& o, const std::string& v) { return o.benchJson = v, std::string(); }},
         {"--input", "FILE", "no scripted keys",
          "hold keys at chosen moments of the demo, on its clock: lines of \"SECONDS down KEY\" and "
-         "\"SECONDS up KEY\" with DirectInput's key names (LSHIFT, RCONTROL, 7, UP, F1, SPACE, ESCAPE ...)",
+         "\"SECONDS up KEY\" with DirectInput's key names (LSHIFT, RCONTROL, 7, UP, F1, SPACE, ESCAPE ...), "
+         "and \"SECONDS close\", a click on the window's close box",
          [](LaunchOptions& o, const std::string& v) { return o.inputScript = v, std::string(); }},
         {"--help", nullptr, "", "list the options and end",
          [](LaunchOptions& o, const std::string&) { return o.help = true, std::string(); }},

@@ -67,6 +67,7 @@ CScreen::CScreen()
       m_pListener(nullptr),
       m_bOwnWindow(false),
       m_hRenderThread(nullptr),
+      m_nRestoredObjects(0),
       m_nCustomWidth(0),
       m_nCustomHeight(0)
 {

@@ -92,6 +92,11 @@ public:
     void UnregisterObject(CObjects& object);
     // How many objects are registered now (initialised and not cleaned up).
     int GetRegisteredObjectCount();
+    // The registered objects, in the order the lost-device recovery walks them.
+    std::vector<CObjects*> GetRegisteredObjects();
+    // How many times the lost-device recoveries have initialised an object again, all recoveries
+    // of the program together.
+    int GetRestoredObjectCount();
 
     // Cameras and matrices.
     void SetCamera(D3DXVECTOR3& position, D3DXVECTOR3& direction, D3DXVECTOR3& up);
@@ -246,6 +251,7 @@ private:
     bool m_bOwnWindow;
     HANDLE m_hRenderThread;
     std::vector<CObjects*> m_RestoreSet;
+    int m_nRestoredObjects;
     // A size given by SetCustomResolution; 0 while the table's entry holds.
     int m_nCustomWidth;
     int m_nCustomHeight;

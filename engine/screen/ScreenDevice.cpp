@@ -112,13 +112,14 @@ void CScreen::CheckAndRestoreSurfaces()
 {
     if (!m_bFullscreen)
         return;
-    // Objects released by an earlier attempt stay in the restore set and are not released again.
-    std::vector<CObjects*> registered;
-    for (POSITION pos = m_ObjectList.GetHeadPosition(); pos;)
-        registered.push_back(static_cast<CObjects*>(m_ObjectList.GetNext(pos)));
-    for (CObjects* object : registered) {
+    // Objects released by an earlier attempt stay in the restore set and are not released again. An
+    // object initialised again while the device was lost (the texture plane, when render-to-texture is
+    // switched on in between) is registered again and released here once more, but kept in the set
+    // once: it is initialised once after the reset, and registered once.
+    for (CObjects* object : GetRegisteredObjects()) {
         object->CleanUp();
-        m_RestoreSet.push_back(object);
+        if (std::find(m_RestoreSet.begin(), m_RestoreSet.end(), object) == m_RestoreSet.end())
+            m_RestoreSet.push_back(object);
     }
     if (m_bRenderOnTexture) {
         if (m_pRenderTexture) {
@@ -140,11 +141,14 @@ void CScreen::CheckAndRestoreSurfaces()
     if (!ResetD3DDevice())
         return;
     ReloadRenderOnTexture();
+    // The plane is made white and opaque again; the application's alpha for the texture pass stays.
+    SetAlphaTexture(m_fAlphaTexture);
     std::vector<CObjects*> restore;
     restore.swap(m_RestoreSet);
     for (CObjects* object : restore) {
         // The texture plane was made again by ReloadRenderOnTexture; a second Init would register it twice.
         if (object != &m_TexturePlane)
             object->Init();
+        ++m_nRestoredObjects;
     }
 }

@@ -144,6 +144,16 @@ void CScreen::RegisterObject(CObjects& object) { m_ObjectList.AddTail(&object); 
 
 int CScreen::GetRegisteredObjectCount() { return m_ObjectList.GetCount(); }
 
+std::vector<CObjects*> CScreen::GetRegisteredObjects()
+{
+    std::vector<CObjects*> objects;
+    for (POSITION pos = m_ObjectList.GetHeadPosition(); pos;)
+        objects.push_back(static_cast<CObjects*>(m_ObjectList.GetNext(pos)));
+    return objects;
+}
+
+int CScreen::GetRestoredObjectCount() { return m_nRestoredObjects; }
+
 void CScreen::UnregisterObject(CObjects& object)
 {
     POSITION pos = m_ObjectList.Find(&object);

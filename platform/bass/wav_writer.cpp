@@ -71,14 +71,19 @@ bool WavWriter::Write(const int16_t* frames, size_t count)
         return false;
     }
     dataBytes_ += static_cast<uint32_t>(bytes);
-    return true;
+    // The header's sizes follow the data, and both reach the file now: a run ended by a signal (which
+    // runs no Close) leaves a file that holds, and says it holds, everything written so far.
+    const std::vector<uint8_t> header = Header(rate_, dataBytes_);
+    failed_ = fseek(file_, 0, SEEK_SET) != 0 || fwrite(header.data(), 1, header.size(), file_) != header.size() ||
+              fseek(file_, 0, SEEK_END) != 0 || fflush(file_) != 0;
+    return !failed_;
 }
 
 bool WavWriter::Close()
 {
     if (!file_)
         return false;
-    // Rewrite the header with the final sizes.
+    // Rewrite the header with the final sizes (written after every block already; this is the last).
     bool ok = !failed_;
     const std::vector<uint8_t> header = Header(rate_, dataBytes_);
     ok = ok && fseek(file_, 0, SEEK_SET) == 0 && fwrite(header.data(), 1, header.size(), file_) == header.size();

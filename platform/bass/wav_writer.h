@@ -1,4 +1,5 @@
-// A 16-bit stereo PCM WAV file written as it goes; the sizes in its header are set on Close.
+// A 16-bit stereo PCM WAV file written as it goes; the sizes in its header follow every block written,
+// so that the file is whole at any moment.
 #pragma once
 
 #include <cstdint>

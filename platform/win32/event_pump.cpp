@@ -262,6 +262,23 @@ void SetKeyHeld(uint8_t directInputKey, bool held)
     input.snapshot.keys[directInputKey] = held ? 0x80 : 0x00;
 }
 
+void PressCloseBox(HWND window)
+{
+    SDL_Event event{};
+    {
+        // Under the registry's lock, so that the window cannot be freed between the look-up and the id.
+        auto& registry = Registry();
+        std::lock_guard<std::recursive_mutex> lock(registry.mutex);
+        SDL_Window* sdl = SdlWindowOf(window);
+        if (!sdl)
+            return;
+        event.window.windowID = SDL_GetWindowID(sdl);
+    }
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = SDL_WINDOWEVENT_CLOSE;
+    SDL_PushEvent(&event);
+}
+
 InputSnapshot ReadInput()
 {
     auto& input = Input();

@@ -22,6 +22,11 @@ void SimulateAppFocus(HWND windowOrNull);
 // read, as a person pressing it would, but without a window event: scripted input.
 void SetKeyHeld(uint8_t directInputKey, bool held);
 
+// Clicks a window's close box as the window system reports it: a window-close event goes into SDL's
+// queue and the message pump that takes it sends the window WM_CLOSE, as for a person's click.
+// Callable from any thread; a window that is gone is ignored.
+void PressCloseBox(HWND window);
+
 // True when windows can really be shown (a display is there; not the offscreen driver).
 bool HasDisplay();
 

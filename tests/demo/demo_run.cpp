@@ -85,7 +85,7 @@ std::vector<SMessageBox> RunDemo(const std::string& music, CDemoRecorder& record
     config.startSeconds = settings.startSeconds;
     config.startPart = settings.startPart;
     config.keyScript = settings.keyScript;
-    RunScreen(ScreenSettings(), [&config] {
+    RunScreen(settings.screen, [&config] {
         CKeyboard keyboard;
         CMouse mouse;
         CDemoDriver driver(keyboard, mouse, config);

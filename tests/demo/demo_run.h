@@ -9,6 +9,7 @@
 
 #include "DemoDriver.h"
 #include "DemoParts.h"
+#include "screen_run.h"
 
 // A module of one pattern: sync values at rows (a row lasts 0.12 s), silent otherwise.
 std::string WriteSyncModule(const std::string& name, int rows, const std::vector<std::pair<int, int>>& rowValues);
@@ -49,6 +50,7 @@ struct SDemoRunSettings {
     float startSeconds = 0;  // seeking, as the driver's configuration has it
     int startPart = 0;
     CKeyScript* keyScript = nullptr;
+    ScreenSettings screen;  // the mode and size of the screen
 };
 
 // Plays the demo with music (a file path) until the recorder leaves the loop or Escape; returns the

@@ -10,6 +10,7 @@
 
 #include "DemoKeys.h"
 #include "demo_run.h"
+#include "platform_hooks.h"
 
 namespace {
 
@@ -191,7 +192,7 @@ TEST(DemoDriver, ClosingTheWindowUnwindsTheLoopStopsTheMusicAndReleasesEverythin
     bool musicFreed = false;
     recorder.afterFrame = [](SDemo& demo, int frame) {
         if (frame == 10)
-            PressCloseBox(demo.screen.GetHWnd());
+            platform::PressCloseBox(demo.screen.GetHWnd());
         if (frame > 10)
             Sleep(2);  // the close box is the pump's, on the other thread
     };

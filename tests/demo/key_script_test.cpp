@@ -19,11 +19,15 @@ TEST(KeyScript, ReadsTimesActionsAndKeyNamesInTimeOrder)
                              "2.5 up lshift\r\n"
                              "  1 down LSHIFT\n"
                              "1 down RControl\n"
+                             "3 close\n"
                              "0 down F12\n",
                              error))
         << error;
     const std::vector<SKeyEvent>& events = script.Events();
-    ASSERT_EQ(events.size(), 4u);
+    ASSERT_EQ(events.size(), 5u);
+    EXPECT_TRUE(events[4].close);
+    EXPECT_DOUBLE_EQ(events[4].seconds, 3.0);
+    EXPECT_FALSE(events[3].close);
     EXPECT_EQ(events[0].key, DIK_F12);
     EXPECT_EQ(events[1].key, DIK_LSHIFT);
     EXPECT_EQ(events[2].key, DIK_RCONTROL);  // equal times keep the file's order
@@ -38,17 +42,22 @@ TEST(KeyScript, ReadsTimesActionsAndKeyNamesInTimeOrder)
 
 TEST(KeyScript, AMalformedLineIsNamedByItsNumberAndNothingIsKept)
 {
+    const char* const kExpected = "line 1: expected \"SECONDS down KEY\", \"SECONDS up KEY\" or \"SECONDS close\"";
     const struct {
         const char* text;
         const char* error;
     } cases[] = {
-        {"1 down SPACE\n2 press SPACE\n", "line 2: 'press' is neither down nor up"},
+        {"1 down SPACE\n2 press SPACE\n", "line 2: 'press' is not down, up or close"},
         {"# comment\nsoon down SPACE\n", "line 2: 'soon' is not a time in seconds (a number from 0 up)"},
         {"-1 down SPACE\n", "line 1: '-1' is not a time in seconds (a number from 0 up)"},
         {"nan down SPACE\n", "line 1: 'nan' is not a time in seconds (a number from 0 up)"},
         {"1 down SPACEBAR\n", "line 1: 'SPACEBAR' is not a key name"},
-        {"1 down\n", "line 1: expected \"SECONDS down KEY\" or \"SECONDS up KEY\""},
-        {"\n\n1 down SPACE now\n", "line 3: expected \"SECONDS down KEY\" or \"SECONDS up KEY\""},
+        {"1 down\n", kExpected},
+        {"\n\n1 down SPACE now\n", "line 3: expected \"SECONDS down KEY\", \"SECONDS up KEY\" or \"SECONDS close\""},
+        {"1 close ESCAPE\n", kExpected},
+        {"1 close now\n", kExpected},
+        {"1 CLOSE\n", kExpected},
+        {"x close\n", "line 1: 'x' is not a time in seconds (a number from 0 up)"},
     };
     for (const auto& c : cases) {
         CKeyScript script;
@@ -94,6 +103,38 @@ TEST(KeyScript, KeysReachTheDemoOnItsClockAndAPressShorterThanAFrameIsStillSeen)
     EXPECT_EQ(recorder.frames[20].state.currentPart, 0);
     EXPECT_EQ(recorder.frames[21].state.currentPart, 99);
     EXPECT_EQ(keys[21], 0u);
+}
+
+// The close box and Escape from a script: due at the loading picture they act while the rest loads
+// (the close box ends the demo before its first frame, Escape after it); due at 0.5 s at 20 frames a
+// second, the close box ends it before frame 10, which is not drawn, and Escape after frame 10.
+TEST(KeyScript, TheCloseBoxOrEscapeEndsTheDemoAtTheFrameTheyAreDueIn)
+{
+    const std::string music = WriteSyncModule("key_script_close", 64, {});
+    const struct {
+        const char* script;
+        size_t frames;
+    } cases[] = {
+        {"0 close\n", 0},
+        {"0 down ESCAPE\n", 1},
+        {"0.5 close\n", 10},
+        {"0.5 down ESCAPE\n", 11},
+    };
+    for (const auto& c : cases) {
+        CKeyScript script;
+        std::string error;
+        ASSERT_TRUE(script.Parse(c.script, error)) << error;
+        CDemoRecorder recorder;
+        recorder.maxFrames = 100;
+        SDemoRunSettings settings;
+        settings.fps = 20;
+        settings.keyScript = &script;
+        const std::vector<SMessageBox> boxes = RunDemo(music, recorder, settings);
+        EXPECT_EQ(recorder.frames.size(), c.frames) << c.script;
+        EXPECT_TRUE(recorder.ended) << c.script;
+        EXPECT_LE(recorder.registeredAtEnd, 2) << c.script;
+        EXPECT_TRUE(boxes.empty()) << c.script;
+    }
 }
 
 }  // namespace

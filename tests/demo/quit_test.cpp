@@ -5,6 +5,7 @@
 
 #include "SeekPlan.h"
 #include "demo_run.h"
+#include "platform_hooks.h"
 #include "platform_music.h"
 #include "screen_run.h"
 
@@ -45,7 +46,7 @@ SLeft LeavePart(int part, Leave how, const std::vector<platform::MusicSyncEvent>
     };
     recorder.afterFrame = [&](SDemo& demo, int frame) {
         if (how == Leave::CloseBox && frame == at)
-            PressCloseBox(demo.screen.GetHWnd());
+            platform::PressCloseBox(demo.screen.GetHWnd());
         if (how == Leave::CloseBox && frame > at)
             Sleep(2);  // the close box is the pump's, on the other thread
     };

@@ -48,15 +48,6 @@ void HoldOnlyKeys(std::initializer_list<uint8_t> keys)
         platform::SetKeyHeld(key, true);
 }
 
-void PressCloseBox(HWND window)
-{
-    SDL_Event event{};
-    event.type = SDL_WINDOWEVENT;
-    event.window.event = SDL_WINDOWEVENT_CLOSE;
-    event.window.windowID = SDL_GetWindowID(platform::SdlWindowOf(window));
-    SDL_PushEvent(&event);
-}
-
 std::string WindowTitle(HWND window)
 {
     char text[600] = {};

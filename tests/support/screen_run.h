@@ -33,8 +33,6 @@ void PressKey(HWND window, int scancode, int keycode);
 // Releases every key of the keyboard state the input readers poll, then holds exactly these
 // (DirectInput scan codes).
 void HoldOnlyKeys(std::initializer_list<uint8_t> keys);
-// Pushes the close box's event.
-void PressCloseBox(HWND window);
 // The colour of the last presented picture at a pixel, as A8R8G8B8 (read on the render thread).
 DWORD FrontPixel(int x, int y);
 // The window's title.

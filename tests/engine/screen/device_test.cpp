@@ -1,6 +1,8 @@
 // The device as the screen makes it, the frame's fixed states, and the recovery of a lost device.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "d3d8_hooks.h"
 #include "objects/Objects.h"
 #include "platform_clock.h"
@@ -136,6 +138,45 @@ TEST(ScreenDevice, LostDeviceReleasesEachObjectOnceAndRebuildsItAfterTheReset)
     EXPECT_EQ(first.inits, 2);
     EXPECT_EQ(second.cleanUps, 2);
     EXPECT_EQ(second.inits, 2);
+}
+
+TEST(ScreenDevice, AnObjectInitialisedAgainWhileTheDeviceIsLostIsRestoredOnce)
+{
+    CountingObject object, other;
+    int registeredAfter = -1, restored = -1, registeredTwice = -1, registeredAtLoss = -1;
+    RunScreen({true, RES_640x480, false, "Loss"}, [&] {
+        CScreen& screen = CScreen::Instance();
+        object.Init();
+        other.Init();
+        screen.RenderOnTexture(true);
+        IDirect3DDevice8* device = screen.GetD3DDevice();
+        const int restoredBefore = screen.GetRestoredObjectCount();
+        const int registeredBefore = screen.GetRegisteredObjectCount();
+        registeredAtLoss = registeredBefore;
+        Frame();
+        platform::ForceDeviceLoss(device);
+        Frame();  // everything released, the reset not possible yet
+        // The application makes the object and the texture pass again while the device is lost.
+        object.Init();
+        screen.RenderOnTexture(true);
+        Frame();  // released again; still lost
+        platform::RestoreDevice(device);
+        Frame();  // the reset: each made again once
+        Frame();
+        registeredAfter = screen.GetRegisteredObjectCount() - registeredBefore;
+        restored = screen.GetRestoredObjectCount() - restoredBefore;
+        std::vector<CObjects*> registered = screen.GetRegisteredObjects();
+        registeredTwice = static_cast<int>(std::count(registered.begin(), registered.end(), &object));
+        screen.RenderOnTexture(false);
+        object.CleanUp();
+        other.CleanUp();
+    });
+    EXPECT_EQ(registeredAfter, 0);
+    EXPECT_EQ(registeredTwice, 1);
+    EXPECT_EQ(registeredAtLoss, 4);  // the two objects, the screen's font and the texture plane
+    EXPECT_EQ(restored, 4);
+    EXPECT_EQ(object.inits, 3);  // the test's two and the recovery's one
+    EXPECT_EQ(other.inits, 2);
 }
 
 TEST(ScreenDevice, WindowedDeviceIsNeverRestored)

@@ -2,6 +2,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include "platform_hooks.h"
 #include "screen_run.h"
 
 namespace {
@@ -79,7 +80,7 @@ TEST(DisplayRun, CloseBoxEndsTheRunAsEscapeDoes)
 {
     LoopEnd end;
     RunScreen({false, RES_640x480, false, "Close box"},
-              [&] { LoopUntilClosed(end, [](HWND window) { PressCloseBox(window); }); });
+              [&] { LoopUntilClosed(end, [](HWND window) { platform::PressCloseBox(window); }); });
     EXPECT_TRUE(end.unwound);
     EXPECT_FALSE(end.returnedFromBeginScene);
 }

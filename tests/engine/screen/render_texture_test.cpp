@@ -141,6 +141,32 @@ TEST(RenderTexture, TheFrameEndsOnTheBackBufferAndTheModeSurvivesADeviceLoss)
     EXPECT_TRUE(textureAfterReset);
 }
 
+// The texture pass drawn at half alpha over white: the first frame after a reset, on a new back buffer,
+// shows it half bright, as the first frame of all does; the reset does not make it opaque.
+TEST(RenderTexture, TheTexturePassKeepsItsAlphaThroughADeviceLoss)
+{
+    DWORD first = 0, afterReset = 0;
+    RunScreen({true, RES_640x480, false, "RTT alpha loss"}, [&] {
+        CScreen& screen = CScreen::Instance();
+        IDirect3DDevice8* device = screen.GetD3DDevice();
+        screen.SetBackgroundColor(0xFFFFFFFF);
+        screen.RenderOnTexture(true);
+        screen.SetAlphaTexture(0.5f);
+        Frame();
+        first = FrontPixel(320, 240) & 0xFF;
+        platform::ForceDeviceLoss(device);
+        Frame();
+        platform::RestoreDevice(device);
+        Frame();  // the reset
+        Frame();
+        afterReset = FrontPixel(320, 240) & 0xFF;
+        screen.RenderOnTexture(false);
+        screen.SetBackgroundColor(0xFF000000);
+    });
+    EXPECT_NEAR(static_cast<int>(first), 0x80, 0x10);
+    EXPECT_EQ(afterReset, first);
+}
+
 }  // namespace
 
 namespace {

@@ -94,3 +94,19 @@ TEST_F(VirtualClockTest, CaptureRecordsWhatThePlayerMixes)
     EXPECT_FALSE(Clipped(wav.samples));
     EXPECT_FALSE(platform::StopMusicCapture());  // nothing left to stop
 }
+
+// A capture the program never stops (an interrupt ends it at once) is on disk, whole, up to the last
+// block the player mixed.
+TEST_F(VirtualClockTest, ACaptureNeverStoppedHoldsWhatWasMixedSoFar)
+{
+    const std::string wavPath = TempPath("interrupted.wav");
+    ASSERT_TRUE(platform::StartMusicCapture(wavPath.c_str()));
+    const HMUSIC music = LoadSyncSong();
+    BASS_MusicPlay(music);
+    Advance(1.0, 1.0 / 60);
+    Wav wav;
+    ASSERT_TRUE(ReadWav(wavPath, wav));
+    EXPECT_NEAR(wav.samples.size() / 2.0, 44100.0, 800.0);  // up to the block being mixed
+    EXPECT_GT(Peak(wav.samples), 2000);
+    ASSERT_TRUE(platform::StopMusicCapture());
+}
