@@ -12,4 +12,6 @@ if [[ "${BUILD_OPTIONS:-}" == *VARNIX_SANITIZE* ]]; then
   options+=("-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g1" "-DCMAKE_C_FLAGS_DEBUG=-O1 -g1")
 fi
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} "${options[@]}" >/dev/null
-cmake --build "$build" -j "$(nproc)"
+# BUILD_TARGETS: the targets to build (ninja names, space-separated) instead of everything.
+read -r -a targets <<<"${BUILD_TARGETS:-}"
+cmake --build "$build" -j "$(nproc)" ${targets[@]+--target "${targets[@]}"}

@@ -17,9 +17,37 @@ struct SFontMatch {
     int slant = FC_SLANT_ROMAN;
 };
 
+// The system's font configuration, loaded at the first match and destroyed when the program ends.
+// The library's implicit default configuration would stay until FcFini, which a library cannot call
+// safely (another user in the process may still hold it), so the rasterizer owns one of its own.
+class CFontConfiguration {
+public:
+    CFontConfiguration() : m_pConfig(FcInitLoadConfigAndFonts()) {}
+    ~CFontConfiguration()
+    {
+        if (m_pConfig)
+            FcConfigDestroy(m_pConfig);
+    }
+    CFontConfiguration(const CFontConfiguration&) = delete;
+    CFontConfiguration& operator=(const CFontConfiguration&) = delete;
+
+    // Null when the configuration could not be loaded.
+    static FcConfig* Get()
+    {
+        static CFontConfiguration configuration;
+        return configuration.m_pConfig;
+    }
+
+private:
+    FcConfig* m_pConfig;
+};
+
 // The file the font configuration picks for a family and style; false when nothing matches.
 bool MatchFont(const char* faceName, bool bold, bool italic, SFontMatch& match)
 {
+    FcConfig* config = CFontConfiguration::Get();
+    if (!config)
+        return false;
     FcPattern* pattern = FcPatternCreate();
     if (!pattern)
         return false;
@@ -27,10 +55,10 @@ bool MatchFont(const char* faceName, bool bold, bool italic, SFontMatch& match)
     FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
-    FcPattern* found = FcFontMatch(nullptr, pattern, &result);
+    FcPattern* found = FcFontMatch(config, pattern, &result);
     FcPatternDestroy(pattern);
     if (!found)
         return false;

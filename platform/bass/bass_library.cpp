@@ -119,6 +119,10 @@ void PaceByClock(int generation)
         CatchUpWithClock(library);
         library.pacerWake.wait_for(lock, std::chrono::milliseconds(kPacerPeriodMs));
     }
+    lock.unlock();
+    // The syncs called here may have used SDL, which keeps per-thread blocks it frees only for its
+    // own threads.
+    SDL_TLSCleanup();
 }
 
 // Ends the pacer; called without the lock, which the pacer needs to finish. A sync callback that

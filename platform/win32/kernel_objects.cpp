@@ -175,6 +175,9 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE start,
         // A GL context the thread drew with is let go, so that another thread may take it over.
         if (SDL_WasInit(SDL_INIT_VIDEO))
             SDL_GL_MakeCurrent(nullptr, nullptr);
+        // SDL frees its per-thread blocks (current window and context, error text) only for the
+        // threads it starts itself; this one gives them back before it ends.
+        SDL_TLSCleanup();
         bool closed;
         {
             std::lock_guard<std::mutex> lock(object->mutex);
