@@ -5,7 +5,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  cmake ninja-build pkg-config g++
+  cmake ninja-build pkg-config g++ ccache
   libsdl2-dev libgl-dev libegl-dev libgl1-mesa-dri
   libopenmpt-dev libpng-dev zlib1g-dev libjpeg-dev
   libfreetype-dev libfontconfig-dev fonts-liberation2 fonts-dejavu-core

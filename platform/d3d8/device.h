@@ -171,8 +171,6 @@ public:
     void ForceLoss();
     void EndForcedLoss();
     int DrawCalls() const { return drawCalls_; }
-    void NoteDepthWritten(const PixelRect& area);
-    void NoteDrawDepthWrites(const DrawCall& call);
 
 private:
     Device(IDirect3D8* d3d, UINT adapter, D3DDEVTYPE type, HWND window, DWORD flags);
@@ -181,7 +179,6 @@ private:
     void ReleaseImplicitSurfaces();
     void FillPresentParameters(D3DPRESENT_PARAMETERS& params) const;
     void ApplyPresentationMode();
-    bool ClearWholeDepthWhereSame(const PixelRect& area, float depth);
     bool UpdateLossFromFocus();
     bool IsLost() { return UpdateLossFromFocus(); }
     void CollectGlGarbage();

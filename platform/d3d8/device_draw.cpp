@@ -31,10 +31,8 @@ HRESULT Device::ValidateAndDraw(const DrawCall& call)
     ++drawCalls_;
     if (IsLost())
         return D3D_OK;
-    if (MakeCurrent()) {
+    if (MakeCurrent())
         renderer_.Draw(*this, call);
-        NoteDrawDepthWrites(call);
-    }
     return D3D_OK;
 }
 

@@ -99,64 +99,18 @@ HRESULT Device::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR c
     const D3DRECT whole = {static_cast<LONG>(viewport.X), static_cast<LONG>(viewport.Y),
                            static_cast<LONG>(viewport.X + viewport.Width),
                            static_cast<LONG>(viewport.Y + viewport.Height)};
-    if (!count && (mask & GL_DEPTH_BUFFER_BIT) && !(mask & GL_STENCIL_BUFFER_BIT) &&
-        ClearWholeDepthWhereSame(ClipToViewport(whole, viewport), std::clamp(z, 0.0f, 1.0f)))
-        mask &= ~GL_DEPTH_BUFFER_BIT;
     // Rows are stored top row first, so a Direct3D rectangle is the same rectangle in GL's pixels.
     glEnable(GL_SCISSOR_TEST);
-    for (DWORD i = 0; i < std::max<DWORD>(count, 1) && mask; ++i) {
+    for (DWORD i = 0; i < std::max<DWORD>(count, 1); ++i) {
         const PixelRect area = ClipToViewport(count ? rects[i] : whole, viewport);
         if (area.width <= 0 || area.height <= 0)
             continue;
         glScissor(area.x, area.y, area.width, area.height);
         glClear(mask);
-        if (mask & GL_DEPTH_BUFFER_BIT)
-            NoteDepthWritten(area);
     }
     glDisable(GL_SCISSOR_TEST);
     renderer_.ForgetWriteMasksAndViewport();
     return D3D_OK;
-}
-
-// A depth clear of `area` done as a clear of the whole depth buffer, when that leaves the same
-// values (the area is the whole buffer, or see DepthContents) and the buffer is the size of the
-// target, so that the framebuffer covers all of it.
-bool Device::ClearWholeDepthWhereSame(const PixelRect& area, float depth)
-{
-    const D3DSURFACE_DESC& target = renderTarget_->Desc();
-    const D3DSURFACE_DESC& buffer = depthStencil_->Desc();
-    if (buffer.Width != target.Width || buffer.Height != target.Height)
-        return false;
-    const bool wholeArea = area.x == 0 && area.y == 0 && area.width == static_cast<int>(buffer.Width) &&
-                           area.height == static_cast<int>(buffer.Height);
-    if (!wholeArea && !depthStencil_->Depth().WholeClearMatches(area, depth))
-        return false;
-    glDisable(GL_SCISSOR_TEST);
-    glClear(GL_DEPTH_BUFFER_BIT);
-    depthStencil_->Depth().ClearedWhole(depth);
-    return true;
-}
-
-// Records that the depth buffer's pixels in `area` may no longer hold what its last whole clear left.
-void Device::NoteDepthWritten(const PixelRect& area)
-{
-    if (depthStencil_)
-        depthStencil_->Depth().Wrote(area);
-}
-
-// A draw that tests and writes depth writes it inside the viewport only; points larger than a pixel
-// may reach past it, so a point draw counts as writing anywhere.
-void Device::NoteDrawDepthWrites(const DrawCall& call)
-{
-    if (!depthStencil_ || !state_.renderStates[D3DRS_ZENABLE] || !state_.renderStates[D3DRS_ZWRITEENABLE])
-        return;
-    const D3DSURFACE_DESC& buffer = depthStencil_->Desc();
-    const bool points =
-        call.type == D3DPT_POINTLIST || state_.renderStates[D3DRS_FILLMODE] == D3DFILL_POINT;
-    const D3DVIEWPORT8& v = state_.viewport;
-    NoteDepthWritten(points ? PixelRect{0, 0, static_cast<int>(buffer.Width), static_cast<int>(buffer.Height)}
-                            : PixelRect{static_cast<int>(v.X), static_cast<int>(v.Y), static_cast<int>(v.Width),
-                                        static_cast<int>(v.Height)});
 }
 
 HRESULT Device::Present(const RECT*, const RECT*, HWND, const RGNDATA*)

@@ -7,7 +7,6 @@
 
 #include <vector>
 
-#include "depth_contents.h"
 #include "private_data.h"
 #include "tracked_resource.h"
 
@@ -61,8 +60,6 @@ public:
     GLuint BindAsRenderTarget(Surface* depth);
     // The device's own surfaces use the back buffer's GL objects instead of making their own.
     void UseExternalGlObjects(GLuint colorTexture, GLuint depthRenderbuffer, GLuint framebuffer);
-    // A depth surface's record of what its clears and draws left in it.
-    DepthContents& Depth() { return depthContents_; }
 
 private:
     Surface(Device* device, TextureStorage* container, UINT face, UINT level, SurfaceKind kind,
@@ -87,7 +84,6 @@ private:
     GLuint depthRenderbuffer_ = 0;
     GLuint framebuffer_ = 0;
     GLuint attachedDepth_ = ~0u;
-    DepthContents depthContents_;
 };
 
 }  // namespace d3d8

@@ -39,8 +39,8 @@ TEST_F(DrawTargetDepthTest, DepthTestUsesTheClampedDepthOfScreenQuads)
     EXPECT_EQ(At(20, 8), 0x00FF00u);
 }
 
-// A depth clear reaches the viewport only, whether the device clears just that area or, where it
-// leaves the same values, the whole buffer: what earlier draws and clears left outside stays.
+// A depth clear reaches the viewport only: what earlier draws and clears left outside it stays, also
+// where clearing the whole buffer would have given the same values for a while.
 TEST_F(DrawTargetDepthTest, ADepthClearKeepsTheDepthOutsideTheViewport)
 {
     const UINT half = kClientWidth / 2;
