@@ -20,7 +20,8 @@ void CheckAccepted(const LaunchOptions& o)
 {
     const bool offline = o.mode != RunMode::Live;
     if (offline) {
-        Require(!o.showDialog && !o.startSeconds && !o.startPart);
+        // A benchmark may start at a part; nothing offline starts at a time.
+        Require(!o.showDialog && !o.startSeconds && (o.mode == RunMode::Bench || !o.startPart));
     } else {
         Require(!o.from && !o.to);
         if (o.width != 0)
