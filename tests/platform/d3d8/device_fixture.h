@@ -59,6 +59,22 @@ inline D3DPRESENT_PARAMETERS FullscreenParameters(UINT width, UINT height, D3DFO
     return p;
 }
 
+// The top left width x height of a lockable A8R8G8B8 surface, top row first; empty if it
+// cannot be locked.
+inline std::vector<DWORD> ReadSurface(IDirect3DSurface8* surface, UINT width, UINT height)
+{
+    std::vector<DWORD> pixels;
+    D3DLOCKED_RECT locked;
+    if (surface->LockRect(&locked, nullptr, D3DLOCK_READONLY) != D3D_OK)
+        return pixels;
+    for (UINT y = 0; y < height; ++y) {
+        const DWORD* row = reinterpret_cast<const DWORD*>(static_cast<BYTE*>(locked.pBits) + y * locked.Pitch);
+        pixels.insert(pixels.end(), row, row + width);
+    }
+    surface->UnlockRect();
+    return pixels;
+}
+
 class DeviceTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -96,13 +112,8 @@ protected:
         if (device->CreateImageSurface(width, height, D3DFMT_A8R8G8B8, &surface) != D3D_OK)
             return pixels;
         EXPECT_EQ(device->GetFrontBuffer(surface), D3D_OK);
-        D3DLOCKED_RECT locked;
-        EXPECT_EQ(surface->LockRect(&locked, nullptr, D3DLOCK_READONLY), D3D_OK);
-        for (UINT y = 0; y < height; ++y) {
-            const DWORD* row = reinterpret_cast<const DWORD*>(static_cast<BYTE*>(locked.pBits) + y * locked.Pitch);
-            pixels.insert(pixels.end(), row, row + width);
-        }
-        surface->UnlockRect();
+        pixels = ReadSurface(surface, width, height);
+        EXPECT_FALSE(pixels.empty());
         surface->Release();
         return pixels;
     }

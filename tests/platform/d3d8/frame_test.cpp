@@ -55,14 +55,7 @@ std::vector<DWORD> ReadBackBuffer(IDirect3DDevice8* device, UINT width, UINT hei
     IDirect3DSurface8* back = nullptr;
     if (device->GetBackBuffer(0, D3DBACKBUFFER_TYPE_MONO, &back) != D3D_OK)
         return pixels;
-    D3DLOCKED_RECT locked;
-    if (back->LockRect(&locked, nullptr, D3DLOCK_READONLY) == D3D_OK) {
-        for (UINT y = 0; y < height; ++y) {
-            const DWORD* row = reinterpret_cast<const DWORD*>(static_cast<BYTE*>(locked.pBits) + y * locked.Pitch);
-            pixels.insert(pixels.end(), row, row + width);
-        }
-        back->UnlockRect();
-    }
+    pixels = ReadSurface(back, width, height);
     back->Release();
     return pixels;
 }
